@@ -35,6 +35,15 @@ class File {
   std::intptr_t handle_ = -1;
 };
 
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
+// folder + name, with a separator between them unless folder already ends in one.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
 // Gives the file normal attributes (so that a read-only one can be replaced); false when it
 // does not exist.
 bool ClearFileAttributes(const std::string& path);

@@ -124,10 +124,14 @@ void VisitSetupHeader(V& v, C& c) {
   v.Ignore(4);
 }
 
-// One file group of 32 tokens, its name first.
+// One file group of 32 tokens: the name, then the rest. The reader stops at an empty name.
 template <class V, class E>
-void VisitFileEntry(V& v, E& e) {
+void VisitFileEntryName(V& v, E& e) {
   v.Text({"name"}, e.name, 256);
+}
+
+template <class V, class E>
+void VisitFileEntryRest(V& v, E& e) {
   v.Folder({"folder"}, e.folderKind);
   v.Text({"sub_folder"}, e.subFolder, 128);
   v.Number({"shortcut_flags"}, e.shortcutFlags);
@@ -143,6 +147,12 @@ void VisitFileEntry(V& v, E& e) {
   v.Text({"date"}, e.date, 64);
   v.Number({"disk"}, e.disk);
   v.Ignore(17);
+}
+
+template <class V, class E>
+void VisitFileEntry(V& v, E& e) {
+  VisitFileEntryName(v, e);
+  VisitFileEntryRest(v, e);
 }
 
 std::int32_t FolderKindFromKeyword(std::string_view keyword);
