@@ -10,4 +10,11 @@ namespace sk {
 // double-byte character (lead byte 0x81..0xFE followed by its trail byte).
 std::string_view CutOnCharBoundary(std::string_view text, std::size_t maxBytes);
 
+// Position of the first or last backslash that is a character of its own (a trail byte of a
+// double-byte character may be 0x5C too); npos when there is none.
+std::size_t FindFirstBackslash(std::string_view text);
+std::size_t FindLastBackslash(std::string_view text);
+// Whether the text's last character is a backslash.
+bool EndsWithBackslash(std::string_view text);
+
 }  // namespace sk

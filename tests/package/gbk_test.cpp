@@ -24,5 +24,27 @@ TEST(Gbk, CutsNeverInsideADoubleByteCharacter) {
   for (const auto& c : cases) EXPECT_EQ(CutOnCharBoundary(c.text, c.max), c.expected) << c.text;
 }
 
+TEST(Gbk, BackslashesInsideDoubleByteCharactersAreNoSeparators) {
+  const std::string trail5c = "\x95\\";  // a double-byte character ending in 0x5C
+  const struct {
+    std::string text;
+    std::size_t first, last;
+    bool endsWith;
+  } cases[] = {
+      {"a\\b\\c", 1, 3, false},
+      {"C:\\" + trail5c, 2, 2, false},
+      {trail5c + "\\", 2, 2, true},
+      {trail5c, std::string::npos, std::string::npos, false},
+      {"\\", 0, 0, true},
+      {"", std::string::npos, std::string::npos, false},
+      {"x\x95", std::string::npos, std::string::npos, false},  // a lead byte cut off at the end
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FindFirstBackslash(c.text), c.first) << c.text;
+    EXPECT_EQ(FindLastBackslash(c.text), c.last) << c.text;
+    EXPECT_EQ(EndsWithBackslash(c.text), c.endsWith) << c.text;
+  }
+}
+
 }  // namespace
 }  // namespace sk
