@@ -4,6 +4,7 @@
 
 #include "package/package_trailer.h"
 #include "package/setup_config.h"
+#include "package/setup_log.h"
 #include "package/token_list.h"
 #include "package/uninstall_settings.h"
 #include "support/temp_dir.h"
@@ -63,5 +64,13 @@ int main(int argc, char** argv) {
   const std::string settings = sk::ScrambledBlock(sk::WriteUninstallSettings(sk::UninstallSettingsFor(Sample(0))));
   Write(out / "config", "uninstall", settings);
   Write(out / "trailer", "short", "x&LEN:4975,SEEK:283284.");
+
+  sk::SetupLogHead head;
+  head.files = {"C:\\Program Files\\Demo\\demo.exe", "C:\\WINDOWS\\system32\\demo.ocx"};
+  head.extensions = {"dmo"};
+  head.fileMenuName = "Open with Demo";
+  head.folderMenuName = "Browse";
+  Write(out / "log", "setup.log", sk::SetupLogHeadBytes(head) + sk::SetupLogLine("C:\\Desktop\\Demo.lnk"));
+  Write(out / "log", "empty.log", sk::SetupLogHeadBytes({}));
   return 0;
 }
