@@ -1,0 +1,29 @@
+# Conventions of the Windows programs.
+
+# Sources are UTF-8; the programs' texts are GBK bytes, the code page they are written for.
+function(sk_windows_sources target)
+  target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:C,CXX>:-fexec-charset=GBK>)
+endfunction()
+
+# setup.exe and unwise.exe travel inside packages, so they are built for size: unused code
+# and data are dropped at link time and the symbols stripped.
+function(sk_runtime_program target)
+  sk_windows_sources(${target})
+  target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:C,CXX>:-Os>)
+  target_link_options(${target} PRIVATE -Wl,--gc-sections -s)
+endfunction()
+
+# sk_resource_depends(rc file...): recompile the rc file when a file it embeds changes;
+# relative names are files in resources/.
+function(sk_resource_depends rc)
+  set(files)
+  foreach(file ${ARGN})
+    if(IS_ABSOLUTE "${file}")
+      list(APPEND files "${file}")
+    else()
+      list(APPEND files "${PROJECT_SOURCE_DIR}/resources/${file}")
+    endif()
+  endforeach()
+  list(APPEND files "${PROJECT_SOURCE_DIR}/resources/resource_ids.h")
+  set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${files})
+endfunction()

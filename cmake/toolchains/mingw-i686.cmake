@@ -1,0 +1,4 @@
+# 32-bit Windows: the shipped programs.
+set(SK_MINGW_TRIPLE i686-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

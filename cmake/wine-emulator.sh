@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# CMAKE_CROSSCOMPILING_EMULATOR of the win64 build: runs one Windows program under wine64 in
+# the project's private prefix, with the code page 936 locale the programs are written for.
+# The Wine harness (scripts/lib/wine-harness.sh) starts the display and the warm wineserver
+# this relies on.
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=${WINEPREFIX:-$root/build/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+if [ -z "${DISPLAY:-}" ] && [ -f "$WINEPREFIX/.setupkit-display" ]; then
+  DISPLAY=$(cat "$WINEPREFIX/.setupkit-display")
+  export DISPLAY
+fi
+exec /usr/lib/wine/wine64 "$@"

@@ -1,0 +1,29 @@
+// unwise.exe: reads the settings that setup appended to its own file.
+#include <windows.h>
+
+#include <string>
+
+#include "package/uninstall_settings.h"
+#include "shared/process_paths.h"
+#include "shared/start_failure.h"
+#include "unwise/exit_codes.h"
+
+namespace {
+
+bool LoadSettings(sk::UninstallSettings& settings) {
+  std::string ownPath;
+  std::string tempFolder;
+  return sk::GetOwnPath(ownPath) && sk::GetTempFolder(tempFolder) &&
+         sk::LoadUninstallerConfig(ownPath, tempFolder, settings) == 1;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  sk::UninstallSettings settings;
+  if (!LoadSettings(settings)) {
+    sk::ReportStartFailure();
+    return sk::kUnwiseExitStartFailed;
+  }
+  return sk::kUnwiseExitOk;
+}
