@@ -102,4 +102,12 @@ std::vector<std::string> DirTreePrefixes(std::string_view path) {
   return prefixes;
 }
 
+bool IsSelfRegistering(std::string_view path) {
+  const std::size_t dot = path.rfind('.');
+  if (dot == npos || path.size() - dot != 4) return false;
+  std::string ext(path.substr(dot + 1));
+  for (char& c : ext) c = static_cast<char>(c | 0x20);
+  return ext == "dll" || ext == "ocx";
+}
+
 }  // namespace sk

@@ -52,4 +52,8 @@ std::string ResolveFolderPath(std::string_view text, const BaseFolders& folders)
 // ends before a backslash. The part after the last backslash is never among them.
 std::vector<std::string> DirTreePrefixes(std::string_view path);
 
+// Whether a path names a library that registers itself: the text after its last dot is dll or
+// ocx in any letter case.
+bool IsSelfRegistering(std::string_view path);
+
 }  // namespace sk

@@ -4,11 +4,6 @@ namespace sk {
 
 namespace {
 
-bool IsLeadByte(char c) {
-  const auto b = static_cast<unsigned char>(c);
-  return b >= 0x81 && b <= 0xFE;
-}
-
 // Calls f(position) for every character that is a backslash, in order, until f returns false.
 template <class F>
 void ForEachBackslash(std::string_view text, F f) {

@@ -6,6 +6,12 @@
 
 namespace sk {
 
+// Whether a byte opens a double-byte character.
+inline bool IsLeadByte(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  return b >= 0x81 && b <= 0xFE;
+}
+
 // The longest prefix of text that is at most maxBytes long and does not end inside a
 // double-byte character (lead byte 0x81..0xFE followed by its trail byte).
 std::string_view CutOnCharBoundary(std::string_view text, std::size_t maxBytes);

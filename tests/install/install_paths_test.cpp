@@ -96,3 +96,15 @@ TEST(InstallPaths, DirTreePrefixesStopBeforeTheLastPart) {
 
 }  // namespace
 }  // namespace sk
+
+namespace sk {
+namespace {
+
+TEST(InstallPaths, SelfRegisteringLibraries) {
+  for (const char* yes : {"C:\\a\\x.dll", "x.DLL", "C:\\y.Ocx", "a.b.ocx"}) EXPECT_TRUE(IsSelfRegistering(yes)) << yes;
+  for (const char* no : {"x.dllx", "a.dll.bak", "C:\\dir.dll\\name", "dll", "x.dl", "x.", ""})
+    EXPECT_FALSE(IsSelfRegistering(no)) << no;
+}
+
+}  // namespace
+}  // namespace sk
