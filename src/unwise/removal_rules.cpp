@@ -94,16 +94,6 @@ bool StartsWithKey(std::string_view path, std::string_view prefix, std::string_v
 
 }  // namespace
 
-std::optional<RegRoot> ParseRootName(std::string_view name) {
-  constexpr std::pair<std::string_view, RegRoot> kRoots[] = {
-      {"HKEY_CLASSES_ROOT", RegRoot::ClassesRoot}, {"HKEY_CURRENT_USER", RegRoot::CurrentUser},
-      {"HKEY_LOCAL_MACHINE", RegRoot::LocalMachine}, {"HKEY_USERS", RegRoot::Users},
-      {"HKEY_CURRENT_CONFIG", RegRoot::CurrentConfig}};
-  for (const auto& [text, root] : kRoots)
-    if (text == name) return root;
-  return std::nullopt;
-}
-
 std::optional<KeySpec> ParseKeySpec(std::string_view spec) {
   const std::size_t first = spec.find('|'), last = spec.rfind('|');
   if (first == npos) return std::nullopt;
@@ -147,27 +137,6 @@ bool IsSharedKey(RegRoot root, std::string_view rawPath) {
       return IsAtOrAboveOneOf(path, kSharedConfigKeys);
   }
   return true;
-}
-
-std::vector<std::string> FileTypeKeys(std::string_view extension) {
-  const std::string ext(extension), file = ext + "file";
-  return {"." + ext, file + "\\DefaultIcon", file + "\\shell\\open\\command", file + "\\shell\\open",
-          file + "\\shell", file};
-}
-
-std::vector<std::string> MenuEntryKeys(bool allFiles, std::string_view name) {
-  const std::string key = std::string(allFiles ? "*\\shell\\" : "folder\\shell\\") + std::string(name);
-  return {key + "\\command", key};
-}
-
-std::optional<std::string> UninstallEntryKey(std::string_view productKey) {
-  if (productKey.empty()) return std::nullopt;
-  return "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + std::string(productKey);
-}
-
-std::optional<std::string> ApplicationKey(std::string_view productKey) {
-  if (productKey.empty()) return std::nullopt;
-  return "Software\\" + std::string(productKey);
 }
 
 std::string NormalizedPath(std::string_view path) {

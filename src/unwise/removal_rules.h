@@ -9,12 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "package/registry_layout.h"
+
 namespace sk {
-
-enum class RegRoot { ClassesRoot, CurrentUser, LocalMachine, Users, CurrentConfig };
-
-// Root names as a package writes them, compared exactly.
-std::optional<RegRoot> ParseRootName(std::string_view name);
 
 struct KeySpec {
   RegRoot root;
@@ -39,14 +36,6 @@ std::optional<ValueSpec> ParseValueSpec(std::string_view spec);
 bool IsSharedKey(RegRoot root, std::string_view path);
 // Values are refused only in a root key itself.
 inline bool IsDeletableValue(const ValueSpec& v) { return !v.path.empty(); }
-
-// The HKEY_CLASSES_ROOT keys of a file type and of a right-click entry, children first.
-std::vector<std::string> FileTypeKeys(std::string_view extension);
-std::vector<std::string> MenuEntryKeys(bool allFiles, std::string_view name);
-
-// The uninstall entry and the application key of a product; nothing for an empty product key.
-std::optional<std::string> UninstallEntryKey(std::string_view productKey);
-std::optional<std::string> ApplicationKey(std::string_view productKey);
 
 // Paths compared as the file system does: ASCII letters in either case, "/" as "\", doubled
 // separators as one, no separator at the end. Trail bytes of double-byte characters are left.

@@ -88,18 +88,6 @@ TEST(RemovalRules, SharedKeysAreNeverDeleted) {
   for (const auto& c : own) EXPECT_FALSE(IsSharedKey(c.root, c.path)) << static_cast<int>(c.root) << " " << c.path;
 }
 
-TEST(RemovalRules, ProductKeysAndRegisteredNames) {
-  EXPECT_FALSE(UninstallEntryKey(""));
-  EXPECT_FALSE(ApplicationKey(""));
-  EXPECT_EQ(*UninstallEntryKey("Acme"), "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Acme");
-  EXPECT_EQ(*ApplicationKey("Acme"), "Software\\Acme");
-  EXPECT_EQ(FileTypeKeys("dmo"), (std::vector<std::string>{".dmo", "dmofile\\DefaultIcon", "dmofile\\shell\\open\\command",
-                                                           "dmofile\\shell\\open", "dmofile\\shell", "dmofile"}));
-  EXPECT_EQ(MenuEntryKeys(true, "Open with Demo"),
-            (std::vector<std::string>{"*\\shell\\Open with Demo\\command", "*\\shell\\Open with Demo"}));
-  EXPECT_EQ(MenuEntryKeys(false, "Browse"), (std::vector<std::string>{"folder\\shell\\Browse\\command", "folder\\shell\\Browse"}));
-}
-
 TEST(RemovalRules, FolderTreesThatMustStay) {
   const std::vector<std::string> protect = {"C:\\windows", "C:\\windows\\system32", "C:\\Program Files",
                                             "C:\\users\\root", "C:\\users\\root\\Desktop"};
