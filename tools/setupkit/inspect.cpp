@@ -96,7 +96,13 @@ Json InspectJson(const OpenedPackage& package) {
     VisitUninstallSettings(visitor, settings);
     return out;
   }
-  const SetupConfig config = ReadSetup(package);
+  const Json config = ConfigJson(ReadSetup(package));
+  for (const auto& [key, value] : config.items()) out[key] = value;
+  return out;
+}
+
+Json ConfigJson(const SetupConfig& config) {
+  Json out;
   JsonVisitor header(out["config"]);
   VisitSetupHeader(header, config);
   out["files"] = Json::array();

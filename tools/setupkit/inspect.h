@@ -16,6 +16,9 @@ using Json = nlohmann::ordered_json;
 // unwise.exe: trailer and "settings". Texts are decoded from GBK.
 Json InspectJson(const OpenedPackage& package);
 
+// "config", "files" and "media" of a configuration, as InspectJson shows them.
+Json ConfigJson(const SetupConfig& config);
+
 // The raw descrambled tokens, token 1 first.
 Json TokensJson(const OpenedPackage& package);
 

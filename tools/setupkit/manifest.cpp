@@ -1,6 +1,7 @@
 #include "manifest.h"
 
 #include <array>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -347,10 +348,10 @@ void ReadDisks(TableReader& root, SetupConfig& c, Language language) {
 }
 
 std::string DateText(const FileTime& t, int attributes) {
-  std::string one = std::to_string(t.year) + ":" + std::to_string(t.month) + ":" +
-                    std::to_string(t.day) + ":" + std::to_string(t.hour) + ":" +
-                    std::to_string(t.minute) + ":" + std::to_string(t.second) + ":";
-  return one + one + std::to_string(attributes) + ":";
+  char one[40];
+  std::snprintf(one, sizeof one, "%d:%02d:%02d:%02d:%02d:%02d:", t.year, t.month, t.day, t.hour,
+                t.minute, t.second);
+  return std::string(one) + one + std::to_string(attributes) + ":";
 }
 
 void ReadFileTime(TableReader& t, FileEntry& entry, FileSource& source) {
