@@ -1,0 +1,2 @@
+@echo off
+echo Thank you for installing the demo.
