@@ -262,7 +262,7 @@ void ReadMedia(TableReader& root, Manifest& m) {
     const std::string ext = std::filesystem::path(m.music->path).extension().string();
     m.config.musicExtension = ext.empty() ? "mid" : ext.substr(1);
   }
-  FolderText(*t, "music_extension", m.config.musicExtension);
+  t->Text("music_extension", m.config.musicExtension);
   t->CheckUnknown();
 }
 
