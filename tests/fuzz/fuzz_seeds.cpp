@@ -1,4 +1,6 @@
 // Writes seed inputs for the fuzz targets: packages and blocks made by our own writer.
+#include <minizip/zip.h>
+
 #include <filesystem>
 #include <string>
 
@@ -72,5 +74,19 @@ int main(int argc, char** argv) {
   head.folderMenuName = "Browse";
   Write(out / "log", "setup.log", sk::SetupLogHeadBytes(head) + sk::SetupLogLine("C:\\Desktop\\Demo.lnk"));
   Write(out / "log", "empty.log", sk::SetupLogHeadBytes({}));
+
+  // One-member archives, as compressed entries hold them.
+  for (int size : {0, 100, 5000}) {
+    const fs::path dir = out / "zip";
+    fs::create_directories(dir);
+    const std::string path = (dir / ("member" + std::to_string(size) + ".zip")).string();
+    zipFile zip = zipOpen64(path.c_str(), APPEND_STATUS_CREATE);
+    zip_fileinfo info{};
+    zipOpenNewFileInZip64(zip, "member.txt", &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 9, 0);
+    const std::string content(static_cast<std::size_t>(size), 'm');
+    zipWriteInFileInZip(zip, content.data(), static_cast<unsigned>(content.size()));
+    zipCloseFileInZip(zip);
+    zipClose(zip, nullptr);
+  }
   return 0;
 }
