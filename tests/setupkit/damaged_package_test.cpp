@@ -109,12 +109,7 @@ TEST_P(DamagedPackageTest, ClearErrorNeverACrash) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DamagedPackageTest, ::testing::ValuesIn(kDamages),
-                         [](const auto& info) {
-                           std::string name;
-                           for (char ch : std::string(info.param.title))
-                             name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-                           return name;
-                         });
+                         [](const auto& info) { return TestName(info.param.title); });
 
 }  // namespace
 }  // namespace sk::tool::test

@@ -91,12 +91,7 @@ TEST_P(ManifestErrorTest, NamesFileLineAndKeyAndWritesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ManifestErrorTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) {
-                           std::string name;
-                           for (char ch : std::string(info.param.title))
-                             name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-                           return name;
-                         });
+                         [](const auto& info) { return TestName(info.param.title); });
 
 struct StubCase {
   const char* title;
@@ -129,10 +124,7 @@ const StubCase kStubCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, StubErrorTest, ::testing::ValuesIn(kStubCases),
-                         [](const auto& info) {
-                           return std::string(info.param.title) == "not ours" ? "NotOurs"
-                                                                              : "AlreadyPackaged";
-                         });
+                         [](const auto& info) { return TestName(info.param.title); });
 
 TEST_F(ToolFixture, MissingStubIsAUserError) {
   Write("a.txt", "alpha");

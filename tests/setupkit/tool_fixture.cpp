@@ -1,6 +1,7 @@
 #include "tool_fixture.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 #include "package/stub_marker.h"
@@ -42,6 +43,12 @@ std::vector<std::string> ToolFixture::Listing() const {
     names.push_back(fs::relative(entry.path(), dir.path()).generic_string());
   std::sort(names.begin(), names.end());
   return names;
+}
+
+std::string TestName(const std::string& title) {
+  std::string name;
+  for (char c : title) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  return name;
 }
 
 std::string SampleBytes(std::size_t size, unsigned seed) {

@@ -30,6 +30,9 @@ class ToolFixture : public ::testing::Test {
   sk::test::TempDir dir;
 };
 
+// A case title as a gtest name: letters and digits, the rest '_'.
+std::string TestName(const std::string& title);
+
 // A few kilobytes of bytes that compress somewhat, from a seed.
 std::string SampleBytes(std::size_t size, unsigned seed);
 

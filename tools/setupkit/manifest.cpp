@@ -185,27 +185,25 @@ void ReadFinish(TableReader& root, SetupConfig& c) {
   t->CheckUnknown();
 }
 
-void ReadButtons(TableReader& root, SetupConfig& c) {
-  auto t = root.Table("buttons");
+struct UiTextKey {
+  const char* key;
+  int index;
+};
+
+// A table whose every key is one of the interface texts.
+void ReadUiTexts(TableReader& root, std::string_view table, std::span<const UiTextKey> keys,
+                 SetupConfig& c) {
+  auto t = root.Table(table);
   if (!t) return;
-  t->Text("back", c.uiTexts[1]);
-  t->Text("next", c.uiTexts[2]);
-  t->Text("cancel", c.uiTexts[3]);
-  t->Text("install", c.uiTexts[4]);
-  t->Text("finish", c.uiTexts[5]);
+  for (const UiTextKey& k : keys) t->Text(k.key, c.uiTexts[k.index]);
   t->CheckUnknown();
 }
 
-void ReadQuestions(TableReader& root, SetupConfig& c) {
-  auto t = root.Table("questions");
-  if (!t) return;
-  t->Text("cancel", c.uiTexts[13]);
-  t->Text("cancel_no", c.uiTexts[9]);
-  t->Text("cancel_yes", c.uiTexts[10]);
-  t->Text("overwrite_no", c.uiTexts[11]);
-  t->Text("overwrite_yes", c.uiTexts[12]);
-  t->CheckUnknown();
-}
+constexpr UiTextKey kButtonKeys[] = {
+    {"back", 1}, {"next", 2}, {"cancel", 3}, {"install", 4}, {"finish", 5}};
+constexpr UiTextKey kQuestionKeys[] = {{"cancel", 13},       {"cancel_no", 9},
+                                       {"cancel_yes", 10},   {"overwrite_no", 11},
+                                       {"overwrite_yes", 12}};
 
 // "ROOT|key" or "ROOT|key|value" from {root, key[, value]} tables.
 template <std::size_t N>
@@ -510,8 +508,8 @@ Manifest LoadManifest(const std::string& path) {
   ReadFolder(root, m.config);
   ReadCopying(root, m.config);
   ReadFinish(root, m.config);
-  ReadButtons(root, m.config);
-  ReadQuestions(root, m.config);
+  ReadUiTexts(root, "buttons", kButtonKeys, m.config);
+  ReadUiTexts(root, "questions", kQuestionKeys, m.config);
   ReadUninstall(root, m.config);
   ReadMedia(root, m);
   ReadBackground(root, m, language);
