@@ -6,9 +6,9 @@
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX=${WINEPREFIX:-$root/build/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
-export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 if [ -z "${DISPLAY:-}" ] && [ -f "$WINEPREFIX/.setupkit-display" ]; then
   DISPLAY=$(cat "$WINEPREFIX/.setupkit-display")
   export DISPLAY
 fi
-exec /usr/lib/wine/wine64 "$@"
+# Set for Wine only: the host need not have the locale, and bash would warn about it.
+exec env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 /usr/lib/wine/wine64 "$@"
