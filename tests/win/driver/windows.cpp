@@ -1,0 +1,106 @@
+#include "win/driver/windows.h"
+
+#include <commctrl.h>
+
+namespace sk::gui {
+namespace {
+
+bool Matches(HWND window, const WindowQuery& query) {
+  if (query.visibleOnly && !IsWindowVisible(window)) return false;
+  if (query.processId) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != query.processId) return false;
+  }
+  if (query.owner && Owner(window) != *query.owner) return false;
+  if (query.className && ClassName(window) != *query.className) return false;
+  if (query.title && WindowText(window) != *query.title) return false;
+  return true;
+}
+
+struct Search {
+  const WindowQuery* query;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK Collect(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<Search*>(param);
+  if (Matches(window, *search->query)) search->found.push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> FindWindows(const WindowQuery& query) {
+  Search search{&query, {}};
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND WaitForWindow(const WindowQuery& query, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        const std::vector<HWND> windows = FindWindows(query);
+        if (!windows.empty()) found = windows.front();
+        return found != nullptr;
+      },
+      timeoutMs);
+  return found;
+}
+
+bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
+  return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeoutMs);
+}
+
+std::string WindowText(HWND window) {
+  // WM_GETTEXT is marshalled between processes, so this reads other programs' windows too.
+  char text[1024] = {};
+  const int length = GetWindowTextA(window, text, sizeof text);
+  return std::string(text, length > 0 ? length : 0);
+}
+
+std::string ClassName(HWND window) {
+  char name[256] = {};
+  const int length = GetClassNameA(window, name, sizeof name);
+  return std::string(name, length > 0 ? length : 0);
+}
+
+HWND Owner(HWND window) { return GetWindow(window, GW_OWNER); }
+
+HWND Control(HWND dialog, int id) { return GetDlgItem(dialog, id); }
+
+std::string ControlText(HWND dialog, int id) {
+  HWND control = Control(dialog, id);
+  return control ? WindowText(control) : std::string();
+}
+
+bool HasStyle(HWND window, LONG_PTR style) {
+  return (GetWindowLongPtrA(window, GWL_STYLE) & style) == style;
+}
+
+bool IsShown(HWND window) { return HasStyle(window, WS_VISIBLE); }
+
+bool IsEnabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
+
+int CheckState(HWND button) { return static_cast<int>(SendMessageA(button, BM_GETCHECK, 0, 0)); }
+
+int ProgressPosition(HWND progressBar) {
+  return static_cast<int>(SendMessageA(progressBar, PBM_GETPOS, 0, 0));
+}
+
+bool HasIcon(HWND staticControl) { return SendMessageA(staticControl, STM_GETICON, 0, 0) != 0; }
+
+RECT ScreenRect(HWND window) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+RECT ClientRect(HWND window) {
+  RECT rect = {};
+  GetClientRect(window, &rect);
+  return rect;
+}
+
+}  // namespace sk::gui
