@@ -31,6 +31,7 @@ class PendingFile {
   File file_;
   std::int64_t position_ = 0;
   bool committed_ = false;
+  std::string buffer_;  // for Append, allocated once
 };
 
 // A folder for intermediate files, removed with everything in it.
@@ -50,12 +51,12 @@ inline constexpr std::size_t kCopyChunk = 1 << 20;
 
 template <class OnBytes>
 std::int64_t PendingFile::Append(sk::File& source, OnBytes onBytes) {
-  std::string buffer(kCopyChunk, '\0');
+  buffer_.resize(kCopyChunk);
   std::int64_t total = 0;
   for (;;) {
-    const std::size_t n = source.Read(buffer.data(), buffer.size());
+    const std::size_t n = source.Read(buffer_.data(), buffer_.size());
     if (n == 0) break;
-    Write(buffer.data(), n);
+    Write(buffer_.data(), n);
     total += static_cast<std::int64_t>(n);
     onBytes(n);
   }

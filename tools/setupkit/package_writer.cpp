@@ -95,24 +95,28 @@ class Writer {
 
   PreparedEntry Prepare(std::size_t i) const {
     const FileSource& source = m_.sources[i];
-    if (!source.compress) return {source.path};
     const std::string archive = scratch_.File(std::to_string(i) + ".zip");
     const bool ok = WriteZipMember(source.path, archive, m_.config.files[i].name,
                                    m_.compressionLevel, source.time);
     return {archive, ok};
   }
 
-  // Compression runs ahead of the writing on every core but the writer's share.
+  // Compression of the next compressed entries runs on every core while the writer appends
+  // what is ready; plain entries need no preparing. At most `ahead` archives wait on disk.
   void WriteFiles() {
     const std::size_t ahead = std::max(2u, std::thread::hardware_concurrency());
     std::deque<std::future<PreparedEntry>> pending;
     std::size_t next = 0;
-    const auto launch = [&] {
-      pending.push_back(std::async(std::launch::async, [this, i = next] { return Prepare(i); }));
-      ++next;
-    };
     for (std::size_t i = 0; i < m_.sources.size(); ++i) {
-      while (next < m_.sources.size() && pending.size() < ahead) launch();
+      while (next < m_.sources.size() && pending.size() < ahead) {
+        if (m_.sources[next].compress)
+          pending.push_back(std::async(std::launch::async, [this, n = next] { return Prepare(n); }));
+        ++next;
+      }
+      if (!m_.sources[i].compress) {
+        WriteEntry(i, {m_.sources[i].path});
+        continue;
+      }
       PreparedEntry prepared = pending.front().get();
       pending.pop_front();
       WriteEntry(i, prepared);
