@@ -1,0 +1,98 @@
+// DLLs named like system DLLs beside a program: with Wine told to prefer such DLLs, as Windows'
+// search order does, the probes with ordinary or merely delayed imports must pick them up (so
+// the test can see a load), and setup, unwise and the hardened probe must not.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+#include "win/child_process.h"
+#include "win/driver/program.h"
+#include "win/driver/run.h"
+
+namespace sk::test {
+namespace {
+
+const char* const kPlantedDlls[] = {"winmm.dll", "comctl32.dll", "version.dll"};
+// The program's name in the planted folder; Wine's per-program settings are keyed by it.
+const char kProgramName[] = "planting_target.exe";
+
+// Tells Wine to prefer DLLs found beside kProgramName to its own, as Windows' search order
+// does, for as long as the object lives. Wine reads this when a program starts; the variable
+// WINEDLLOVERRIDES would do the same but is read from the host's environment only.
+class PreferPlantedDlls {
+ public:
+  PreferPlantedDlls() {
+    RegCreateKeyExA(HKEY_CURRENT_USER, KeyPath().c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                    &key_, nullptr);
+    for (const char* dll : kPlantedDlls) {
+      const std::string name(dll, std::strlen(dll) - 4);
+      RegSetValueExA(key_, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>("native,builtin"), 15);
+    }
+  }
+  ~PreferPlantedDlls() {
+    if (key_) RegCloseKey(key_);
+    RegDeleteKeyA(HKEY_CURRENT_USER, KeyPath().c_str());
+  }
+  bool ok() const { return key_ != nullptr; }
+
+ private:
+  static std::string KeyPath() {
+    return std::string("Software\\Wine\\AppDefaults\\") + kProgramName + "\\DllOverrides";
+  }
+  HKEY key_ = nullptr;
+};
+
+struct PlantingCase {
+  const char* name;
+  const char* program;
+  bool markersExpected;
+  // Wine's own advapi32 imports version.dll, so under Wine a preferred planted version.dll is
+  // loaded by every program that imports advapi32. Windows takes a KnownDLL such as advapi32
+  // and the DLLs it depends on from System32, so that load says nothing about our programs;
+  // version.dll is planted beside the probes only.
+  bool plantVersion;
+};
+
+class DllPlanting : public testing::TestWithParam<PlantingCase> {};
+
+TEST_P(DllPlanting, LoadsPlantedDllsOnlyWithoutHardening) {
+  TempDir folder;
+  TempDir temp;
+  const std::string program = folder.File(kProgramName);
+  ASSERT_TRUE(CopyFileA(HostPath(GetParam().program).c_str(), program.c_str(), FALSE));
+  const std::string planted = HostPath(SK_PLANTED_DLL_DIR) + "\\";
+  std::vector<std::string> dlls(std::begin(kPlantedDlls), std::end(kPlantedDlls));
+  if (!GetParam().plantVersion) dlls.pop_back();
+  for (const std::string& dll : dlls)
+    ASSERT_TRUE(CopyFileA((planted + dll).c_str(), folder.File(dll).c_str(), FALSE)) << dll;
+
+  PreferPlantedDlls preference;
+  ASSERT_TRUE(preference.ok());
+  gui::Program run(program, {"", {{"TEMP", temp.path()}, {"TMP", temp.path()}}});
+  ASSERT_TRUE(run.started());
+  ASSERT_TRUE(gui::CloseWindowsUntilExit(run));
+
+  for (const std::string& dll : dlls) {
+    const bool marked = GetFileAttributesA(folder.File(dll + ".loaded").c_str()) !=
+                        INVALID_FILE_ATTRIBUTES;
+    EXPECT_EQ(marked, GetParam().markersExpected) << dll;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Programs, DllPlanting,
+    testing::Values(PlantingCase{"PlainProbe", SK_DLL_PROBE_PLAIN_EXE, true, true},
+                    PlantingCase{"DelayedProbe", SK_DLL_PROBE_DELAYED_EXE, true, true},
+                    PlantingCase{"HardenedProbe", SK_DLL_PROBE_HARDENED_EXE, false, true},
+                    PlantingCase{"SetupWithoutPackage", SK_SETUP_EXE, false, false},
+                    PlantingCase{"Unwise", SK_UNWISE_EXE, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace sk::test
