@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "package/file_io.h"
@@ -17,9 +18,11 @@ class PendingFile {
   ~PendingFile();
 
   void Write(const void* bytes, std::size_t count);  // throws on a failed write
-  // Appends the whole source file; returns its length. onBytes(n) after every chunk.
-  template <class OnBytes>
-  std::int64_t Append(File& source, OnBytes onBytes);
+  // Appends the whole source file and returns its length, or -1 when it cannot be opened.
+  // onBytes(n) reports progress. Linux copies inside the kernel, which halves the time of a
+  // build without compression.
+  std::int64_t AppendFile(const std::string& source,
+                          const std::function<void(std::int64_t)>& onBytes);
   std::int64_t position() const { return position_; }
   const std::string& finalPath() const { return finalPath_; }
   // Closes the file and gives it its final name.
@@ -31,7 +34,10 @@ class PendingFile {
   File file_;
   std::int64_t position_ = 0;
   bool committed_ = false;
-  std::string buffer_;  // for Append, allocated once
+  std::string buffer_;  // for copies through memory, allocated once
+#ifdef __linux__
+  int copyFd_ = -1;  // a second descriptor of the file, for in-kernel copies at an offset
+#endif
 };
 
 // A folder for intermediate files, removed with everything in it.
@@ -46,21 +52,5 @@ class ScratchFolder {
  private:
   std::string path_;
 };
-
-inline constexpr std::size_t kCopyChunk = 1 << 20;
-
-template <class OnBytes>
-std::int64_t PendingFile::Append(sk::File& source, OnBytes onBytes) {
-  buffer_.resize(kCopyChunk);
-  std::int64_t total = 0;
-  for (;;) {
-    const std::size_t n = source.Read(buffer_.data(), buffer_.size());
-    if (n == 0) break;
-    Write(buffer_.data(), n);
-    total += static_cast<std::int64_t>(n);
-    onBytes(n);
-  }
-  return total;
-}
 
 }  // namespace sk::tool

@@ -131,10 +131,9 @@ class Writer {
     const std::int64_t offset = target.position();
     std::int64_t length;
     if (source.compress) {
-      File archive = File::OpenRead(prepared.path);
-      length = target.Append(archive, [](std::size_t) {});
-      archive.Close();
+      length = target.AppendFile(prepared.path, [](std::int64_t) {});
       DeleteFilePath(prepared.path);
+      if (length < 0) Fail(source.origin, "cannot read the compressed '" + source.path + "'");
       progress_.AddBytes(FileSize(source.path));
     } else {
       length = AppendFile(target, source.path, "the file", source.origin);
@@ -158,9 +157,10 @@ class Writer {
 
   std::int64_t AppendFile(PendingFile& target, const std::string& path, const char* what,
                           const Origin& origin) {
-    File in = File::OpenRead(path);
-    if (!in.IsOpen()) Fail(origin, std::string("cannot read ") + what + " '" + path + "'");
-    return target.Append(in, [this](std::size_t n) { progress_.AddBytes(static_cast<std::int64_t>(n)); });
+    const std::int64_t length =
+        target.AppendFile(path, [this](std::int64_t n) { progress_.AddBytes(n); });
+    if (length < 0) Fail(origin, std::string("cannot read ") + what + " '" + path + "'");
+    return length;
   }
 
   std::int32_t Checked(std::int64_t value, const Origin& origin) const {

@@ -67,8 +67,8 @@ void ProgressBar::Draw(bool force) {
   if (!force && now - lastDraw_ < std::chrono::milliseconds(100)) return;
   lastDraw_ = now;
   state_.seconds = std::chrono::duration<double>(now - start_).count();
-  // \033[K clears what a longer previous line left.
-  std::fprintf(stderr, "\r%s\033[K", FormatProgressLine(state_).c_str());
+  // Padding clears what a longer previous line left, on every kind of terminal.
+  std::fprintf(stderr, "\r%-79s", FormatProgressLine(state_).c_str());
   std::fflush(stderr);
 }
 
