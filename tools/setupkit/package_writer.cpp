@@ -46,7 +46,7 @@ class Writer {
         scratch_(options.outputPath + ".setupkit-work") {}
 
   void Run() {
-    std::int64_t total = 0;
+    std::int64_t total = FileSize(options_.stubPath);
     for (const auto* block : Blocks()) total += block->has_value() ? FileSize((*block)->path) : 0;
     for (const FileSource& s : m_.sources) total += FileSize(s.path);
     progress_.Start(total, m_.sources.size());
