@@ -31,6 +31,14 @@ BOOL CALLBACK Collect(HWND window, LPARAM param) {
 
 }  // namespace
 
+bool Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  DWORD_PTR answer = 0;
+  const bool answered = SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
+                                            DefaultWaitMs(), &answer) != 0;
+  result = static_cast<LRESULT>(answer);
+  return answered;
+}
+
 std::vector<HWND> FindWindows(const WindowQuery& query) {
   Search search{&query, {}};
   EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
@@ -54,10 +62,12 @@ bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
 }
 
 std::string WindowText(HWND window) {
-  // WM_GETTEXT is marshalled between processes, so this reads other programs' windows too.
+  // GetWindowTextA does not ask a window of another process, it gives the text the window was
+  // created with; an edit control's contents are had only by asking it.
   char text[1024] = {};
-  const int length = GetWindowTextA(window, text, sizeof text);
-  return std::string(text, length > 0 ? length : 0);
+  LRESULT length = 0;
+  if (!Ask(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), length)) return {};
+  return std::string(text, length > 0 ? static_cast<size_t>(length) : 0);
 }
 
 std::string ClassName(HWND window) {
@@ -83,13 +93,21 @@ bool IsShown(HWND window) { return HasStyle(window, WS_VISIBLE); }
 
 bool IsEnabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
 
-int CheckState(HWND button) { return static_cast<int>(SendMessageA(button, BM_GETCHECK, 0, 0)); }
+namespace {
 
-int ProgressPosition(HWND progressBar) {
-  return static_cast<int>(SendMessageA(progressBar, PBM_GETPOS, 0, 0));
+// The answer to a query message, or fallback when the window does not answer in time.
+LRESULT Query(HWND window, UINT message, LRESULT fallback) {
+  LRESULT result = 0;
+  return Ask(window, message, 0, 0, result) ? result : fallback;
 }
 
-bool HasIcon(HWND staticControl) { return SendMessageA(staticControl, STM_GETICON, 0, 0) != 0; }
+}  // namespace
+
+int CheckState(HWND button) { return static_cast<int>(Query(button, BM_GETCHECK, -1)); }
+
+int ProgressPosition(HWND progressBar) { return static_cast<int>(Query(progressBar, PBM_GETPOS, -1)); }
+
+bool HasIcon(HWND staticControl) { return Query(staticControl, STM_GETICON, 0) != 0; }
 
 RECT ScreenRect(HWND window) {
   RECT rect = {};

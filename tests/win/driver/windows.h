@@ -28,6 +28,9 @@ HWND WaitForWindow(const WindowQuery& query, DWORD timeoutMs = DefaultWaitMs());
 // True once the window is destroyed or hidden, false when it is still shown after timeoutMs.
 bool WaitForWindowGone(HWND window, DWORD timeoutMs = DefaultWaitMs());
 
+// Sends a message and waits (bounded) for the answer; false when the window did not answer.
+bool Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
 std::string WindowText(HWND window);
 std::string ClassName(HWND window);
 HWND Owner(HWND window);
@@ -38,6 +41,7 @@ std::string ControlText(HWND dialog, int id);
 bool IsShown(HWND window);    // WS_VISIBLE set on the window itself
 bool IsEnabled(HWND window);
 bool HasStyle(HWND window, LONG_PTR style);  // every bit of style in GWL_STYLE
+// These give -1 when the control does not answer.
 int CheckState(HWND button);                 // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE
 int ProgressPosition(HWND progressBar);      // PBM_GETPOS
 bool HasIcon(HWND staticControl);            // STM_GETICON gives a handle
