@@ -4,6 +4,10 @@
 #include <filesystem>
 
 #include "extract.h"
+#include "inspect.h"
+#include "package/uninstall_settings.h"
+#include "package_reader.h"
+#include "package_writer.h"
 #include "tool_fixture.h"
 
 namespace sk::tool::test {
@@ -46,6 +50,38 @@ TEST(SafeComponentsTest, NothingLeavesTheFolder) {
   EXPECT_TRUE(SafeComponents("..").empty());
   // The second byte of this GBK character is 0x5C, a backslash byte that is no separator.
   EXPECT_EQ(SafeComponents("\xD5\x5C\\x"), (std::vector<std::string>{"誠", "x"}));
+}
+
+// An uninstaller as setup writes it from a package of ours: inspect shows its settings and
+// extract gives back the picture and the icon it took from the package.
+TEST_F(ToolFixture, UninstallerOfABuiltPackage) {
+  Write("side.jpg", SampleBytes(900, 21));
+  Write("app.ico", SampleBytes(400, 22));
+  Write("app.exe", SampleBytes(100, 23));
+  Manifest manifest = Load({"product = \"演示\"", "language = \"zh\"", "[uninstall]",
+                            "hint = \"再见\"", "[media]", "side_picture = \"side.jpg\"",
+                            "icon = \"app.ico\"", "[[file]]", "source = \"app.exe\""});
+  ProgressBar quiet(false);
+  BuildPackage(manifest, {Stub(), OutputPath()}, quiet);
+
+  const std::string unwise = "MZ the unwise program";
+  const std::string builtin = "built-in picture";
+  ASSERT_EQ(WriteUninstallerPackage(dir.File("unwise.exe"), manifest.config,
+                                    {std::span(reinterpret_cast<const std::uint8_t*>(unwise.data()), unwise.size()),
+                                     std::span(reinterpret_cast<const std::uint8_t*>(builtin.data()), builtin.size()),
+                                     OutputPath()}),
+            1);
+  const Json settings = InspectJson(OpenPackage(dir.File("unwise.exe")))["settings"];
+  EXPECT_EQ(settings["product_name"], "演示");
+  EXPECT_EQ(settings["language"], "TRUE");
+  EXPECT_EQ(settings["hint_line"], "再见");
+  EXPECT_EQ(settings["picture_offset"], static_cast<int>(unwise.size()));
+
+  const ExtractSummary summary = ExtractPackage(dir.File("unwise.exe"), dir.File("out"));
+  EXPECT_EQ(summary.files, 0u);
+  EXPECT_EQ(summary.blocks, 2u);
+  EXPECT_EQ(sk::test::ReadAll(dir.File("out/media/picture")), SampleBytes(900, 21));
+  EXPECT_EQ(sk::test::ReadAll(dir.File("out/media/icon.ico")), SampleBytes(400, 22));
 }
 
 }  // namespace
