@@ -1,6 +1,7 @@
 // Inspect and extract of damaged packages end in a clear error, never a crash.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "extract.h"
@@ -110,6 +111,39 @@ TEST_P(DamagedPackageTest, ClearErrorNeverACrash) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, DamagedPackageTest, ::testing::ValuesIn(kDamages),
                          [](const auto& info) { return TestName(info.param.title); });
+
+// Seeded random damage anywhere in a package: every outcome is a result or a UserError.
+TEST_F(ToolFixture, RandomDamageEndsInAResultOrAUserError) {
+  Write("a.bin", SampleBytes(3000, 1));
+  Write("b.bin", SampleBytes(2000, 2));
+  Build({"product = \"演示\"", "[[file]]", "source = \"a.bin\"", "sub_folder = \"x/y\"",
+         "[[file]]", "source = \"b.bin\"", "compress = false"});
+  const std::string good = sk::test::ReadAll(OutputPath());
+  unsigned state = 12345;
+  const auto next = [&](std::size_t bound) {
+    state = state * 1103515245u + 12345u;
+    return static_cast<std::size_t>(state >> 8) % bound;
+  };
+  int errors = 0;
+  for (int round = 0; round < 150; ++round) {
+    std::string damaged = good;
+    const std::size_t flips = 1 + next(8);
+    for (std::size_t i = 0; i < flips; ++i) damaged[next(damaged.size())] = static_cast<char>(next(256));
+    if (round % 5 == 0) damaged.resize(next(damaged.size()));
+    sk::test::WriteAll(OutputPath(), damaged);
+    try {
+      const OpenedPackage package = OpenPackage(OutputPath());
+      InspectText(InspectJson(package));
+      TokensJson(package).dump();
+      ExtractPackage(OutputPath(), dir.File("out"));
+    } catch (const UserError&) {
+      ++errors;
+    }
+    std::filesystem::remove_all(dir.File("out"));
+  }
+  // Most damage is noticed; what is not still gave a result without a crash.
+  EXPECT_GT(errors, 0);
+}
 
 }  // namespace
 }  // namespace sk::tool::test

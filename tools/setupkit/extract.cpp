@@ -39,7 +39,9 @@ class Extractor {
     if (name.size() != 1) throw UserError("setupkit: " + package_.path + ": " + what + ": unusable file name");
     parts.push_back(name.front());
     const std::string source = SourceOf(entry, config, what);
-    const std::int64_t sourceSize = fs::file_size(fs::u8path(source));
+    std::error_code ec;
+    const auto sourceSize = static_cast<std::int64_t>(fs::file_size(fs::u8path(source), ec));
+    if (ec) Fail(what, "cannot read '" + source + "'");
     CheckRange(source, sourceSize, entry.offset, entry.size, what);
     const fs::path target = Target(parts);
     if (entry.compressed)
@@ -80,7 +82,9 @@ class Extractor {
   fs::path Target(const std::vector<std::string>& parts) const {
     fs::path path = folder_;
     for (const auto& p : parts) path /= fs::u8path(p);
-    fs::create_directories(path.parent_path());
+    std::error_code ec;
+    fs::create_directories(path.parent_path(), ec);
+    if (ec) throw UserError("setupkit: cannot create '" + path.parent_path().string() + "': " + ec.message());
     return path;
   }
 
