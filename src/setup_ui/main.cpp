@@ -1,37 +1,8 @@
-// setup.exe: reads the package appended to its own file and writes the personalised
-// uninstaller to the temporary folder.
+// setup.exe: the installer runtime. Everything happens inside the application object.
 #include <windows.h>
 
-#include <cstdint>
-#include <span>
-#include <string>
-
-#include "package/setup_loader.h"
 #include "package/stub_marker.h"
-#include "resource_ids.h"
-#include "setup_ui/exit_codes.h"
-#include "shared/process_paths.h"
-#include "shared/resource_bytes.h"
-#include "shared/start_failure.h"
-
-namespace {
-
-std::span<const std::uint8_t> Resource(int id, const char* type) {
-  unsigned long size = 0;
-  const unsigned char* bytes = sk::LoadResourceBytes(id, type, &size);
-  return {bytes, bytes ? size : 0};
-}
-
-bool LoadPackage(sk::LoadedSetup& loaded) {
-  std::string ownPath;
-  std::string tempFolder;
-  if (!sk::GetOwnPath(ownPath) || !sk::GetTempFolder(tempFolder)) return false;
-  const sk::SetupResources resources{Resource(IDR_UNWISE_IMAGE, "EXE"),
-                                     Resource(IDR_BUILTIN_PICTURE, "JPG")};
-  return sk::LoadSetupConfig(ownPath, tempFolder, resources, loaded) == 1;
-}
-
-}  // namespace
+#include "setup_ui/setup_app.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // The authoring tool appends packages only to files that carry the marker; taking its
@@ -39,10 +10,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const char* volatile marker = sk::kStubMarkerBytes;
   (void)marker;
 
-  sk::LoadedSetup loaded;
-  if (!LoadPackage(loaded)) {
-    sk::ReportStartFailure();
-    return sk::kSetupExitStartFailed;
-  }
-  return sk::kSetupExitOk;
+  // Made here rather than as a global, so that nothing of it runs before this function.
+  static sk::CSetupApp app;
+  return app.InitInstance();
 }

@@ -2,17 +2,15 @@
 
 #include <windows.h>
 
+#include "shared/env_switch.h"
+
 namespace sk {
 
-bool UiSuppressed() {
-  char value[4] = {};
-  const DWORD length = GetEnvironmentVariableA(kNoUiVariable, value, sizeof value);
-  return length == 1 && value[0] == '1';
-}
+bool UiSuppressed() { return EnvironmentSwitchSet(kNoUiVariable); }
 
 void ReportStartFailure() {
   if (UiSuppressed()) return;
-  MessageBoxA(nullptr, "初始化数据失败!\r\nInit data failure!", "", MB_OK);
+  MessageBoxA(nullptr, kStartFailureText, "", MB_OK);
 }
 
 }  // namespace sk

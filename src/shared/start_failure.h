@@ -3,15 +3,18 @@
 
 namespace sk {
 
-// Set to 1 in a program's environment, this suppresses every message box, so that tests can
-// run the programs unattended.
+// Both languages at once, since the package's language is not known yet.
+inline constexpr const char* kStartFailureText = "初始化数据失败!\r\nInit data failure!";
+inline constexpr const char* kStartFailureButton = "确定/OK";
+
+// Set to 1 in a program's environment, this suppresses the start-failure message, so that
+// tests can run the programs on damaged packages unattended.
 inline constexpr const char* kNoUiVariable = "SETUPKIT_NO_UI";
 
 // Whether the test switch is set.
 bool UiSuppressed();
 
-// Tells the user, in both languages since the package's language is not known yet, that the
-// program cannot start.
+// unwise's report, in the system's message box.
 void ReportStartFailure();
 
 }  // namespace sk

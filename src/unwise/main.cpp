@@ -4,6 +4,7 @@
 #include <string>
 
 #include "package/uninstall_settings.h"
+#include "shared/private_temp.h"
 #include "shared/process_paths.h"
 #include "shared/start_failure.h"
 #include "unwise/exit_codes.h"
@@ -12,16 +13,17 @@ namespace {
 
 bool LoadSettings(sk::UninstallSettings& settings) {
   std::string ownPath;
-  std::string tempFolder;
-  return sk::GetOwnPath(ownPath) && sk::GetTempFolder(tempFolder) &&
-         sk::LoadUninstallerConfig(ownPath, tempFolder, settings) == 1;
+  return sk::GetOwnPath(ownPath) && sk::CreatePrivateTempFolder("unwise") &&
+         sk::LoadUninstallerConfig(ownPath, sk::PrivateTempFolder(), settings) == 1;
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   sk::UninstallSettings settings;
-  if (!LoadSettings(settings)) {
+  const bool loaded = LoadSettings(settings);
+  sk::RemovePrivateTempFolder();
+  if (!loaded) {
     sk::ReportStartFailure();
     return sk::kUnwiseExitStartFailed;
   }

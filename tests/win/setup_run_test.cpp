@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "package/file_io.h"
 #include "package/package_trailer.h"
@@ -12,6 +13,8 @@
 #include "package/token_list.h"
 #include "package/uninstall_settings.h"
 #include "setup_ui/exit_codes.h"
+#include "shared/private_temp.h"
+#include "shared/private_temp_name.h"
 #include "support/temp_dir.h"
 #include "support/test_package.h"
 #include "unwise/exit_codes.h"
@@ -74,7 +77,39 @@ CTokenList SettingsTokens(const std::string& path) {
   return tokens;
 }
 
-class SetupRun : public testing::TestWithParam<PackageCase> {};
+// The private folders of a program's runs inside a temporary folder, by name.
+std::vector<std::string> PrivateFolders(const TempDir& temp, const char* program) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA entry;
+  HANDLE search = FindFirstFileA((temp.path() + PrivateTempPattern(program)).c_str(), &entry);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) names.push_back(entry.cFileName);
+  } while (FindNextFileA(search, &entry));
+  FindClose(search);
+  return names;
+}
+
+// setup's temporary files are gone when it ends; the test switch keeps them for reading.
+class KeptTempFiles {
+ public:
+  KeptTempFiles() { SetEnvironmentVariableA(kKeepTempVariable, "1"); }
+  ~KeptTempFiles() { SetEnvironmentVariableA(kKeepTempVariable, nullptr); }
+  KeptTempFiles(const KeptTempFiles&) = delete;
+  KeptTempFiles& operator=(const KeptTempFiles&) = delete;
+
+  // The one private folder that the run left in temp, with its trailing backslash; empty
+  // when there is not exactly one.
+  static std::string Folder(const TempDir& temp) {
+    const auto names = PrivateFolders(temp, "setup");
+    return names.size() == 1 ? temp.path() + names[0] + "\\" : std::string();
+  }
+};
+
+class SetupRun : public testing::TestWithParam<PackageCase> {
+ protected:
+  KeptTempFiles keep_;
+};
 
 TEST_P(SetupRun, WritesThePersonalisedUninstaller) {
   const PackageCase& c = GetParam();
@@ -83,8 +118,10 @@ TEST_P(SetupRun, WritesThePersonalisedUninstaller) {
   WriteAll(setup, Package(c));
 
   ASSERT_EQ(RunChild(setup, {temp.path()}), static_cast<DWORD>(kSetupExitOk));
+  const std::string folder = KeptTempFiles::Folder(temp);
+  ASSERT_FALSE(folder.empty());
 
-  const std::string uninstaller = temp.File(kUninstallerTempName);
+  const std::string uninstaller = folder + kUninstallerTempName;
   UninstallSettings settings;
   ASSERT_EQ(LoadUninstallerConfig(uninstaller, temp.path(), settings), 1);
   EXPECT_EQ(settings.productName, "测试产品 Demo");
@@ -116,9 +153,12 @@ TEST_P(SetupRun, WritesThePersonalisedUninstaller) {
   for (int i = 0; i < kUninstallFillerTokens; ++i) EXPECT_EQ(tokens.NextToken(), kUninstallFiller) << i;
   EXPECT_EQ(tokens.NextToken(), "");
 
-  EXPECT_FALSE(PathExists(temp.File(kConfigTempName)));
-  EXPECT_TRUE(PathExists(temp.File(kAnimationTempName)));
-  EXPECT_EQ(ReadAll(temp.File(kMovieTempName)), c.side == Side::kFlash ? kMovie : "");
+  EXPECT_FALSE(PathExists(folder + kConfigTempName));
+  EXPECT_TRUE(PathExists(folder + kAnimationTempName));
+  EXPECT_EQ(ReadAll(folder + kMovieTempName), c.side == Side::kFlash ? kMovie : "");
+  // Nothing of it in the user's temporary folder itself.
+  for (const char* name : {kConfigTempName, kAnimationTempName, kMovieTempName, kUninstallerTempName})
+    EXPECT_FALSE(PathExists(temp.File(name))) << name;
 
   // Run as a program of its own, the uninstaller finds its settings.
   const std::string relocated = temp.File("X.exe");
@@ -148,7 +188,10 @@ struct DamagedCase {
   DWORD exitCode;
 };
 
-class DamagedPackage : public testing::TestWithParam<DamagedCase> {};
+class DamagedPackage : public testing::TestWithParam<DamagedCase> {
+ protected:
+  KeptTempFiles keep_;
+};
 
 TEST_P(DamagedPackage, EndsWithTheDocumentedCode) {
   const DamagedCase& c = GetParam();
@@ -158,7 +201,7 @@ TEST_P(DamagedPackage, EndsWithTheDocumentedCode) {
   WriteAll(setup, stub + c.tail(static_cast<std::int64_t>(stub.size())));
   EXPECT_EQ(RunChild(setup, {temp.path()}), c.exitCode);
   // The uninstaller is written whenever the trailer could be read, even from empty tokens.
-  EXPECT_EQ(PathExists(temp.File(kUninstallerTempName)), c.exitCode == kSetupExitOk);
+  EXPECT_EQ(PathExists(KeptTempFiles::Folder(temp) + kUninstallerTempName), c.exitCode == kSetupExitOk);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -176,6 +219,43 @@ INSTANTIATE_TEST_SUITE_P(
                     kSetupExitOk},
         DamagedCase{"BlockWithAnotherKey", ForeignBlock, kSetupExitOk}),
     [](const auto& info) { return std::string(info.param.name); });
+
+std::string PackageWithoutMedia() {
+  PackageBuilder builder(ReadAll(HostPath(SK_SETUP_EXE)));
+  return builder.Finish(ConfigFor({"", true, Side::kNone, false}));
+}
+
+TEST(PrivateTempFolder, GoesAtTheEndWithEverythingInIt) {
+  TempDir temp;
+  const std::string setup = temp.File("setup.exe");
+  WriteAll(setup, PackageWithoutMedia());
+  ASSERT_EQ(RunChild(setup, {temp.path()}), static_cast<DWORD>(kSetupExitOk));
+  EXPECT_TRUE(PrivateFolders(temp, "setup").empty());
+}
+
+TEST(PrivateTempFolder, StaleFoldersOfEndedRunsGoAtStartLiveOnesStay) {
+  TempDir temp;
+  FILETIME created, exited, kernel, user;
+  ASSERT_TRUE(GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user));
+  const PrivateTempOwner alive{GetCurrentProcessId(),
+                               (static_cast<std::uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime};
+  const PrivateTempOwner reusedId{alive.processId, alive.created + 1};  // an earlier process of that id
+  const PrivateTempOwner ended{0xFFFFFFF0u, 0};
+  const std::string live = PrivateTempName("setup", alive, 0);
+  const std::string unwiseFolder = PrivateTempName("unwise", ended, 0);
+  for (const std::string& name : {live, PrivateTempName("setup", reusedId, 0),
+                                  PrivateTempName("setup", ended, 3), unwiseFolder}) {
+    ASSERT_TRUE(CreateDirectoryA(temp.File(name).c_str(), nullptr)) << name;
+    WriteAll(temp.File(name + "\\" + kConfigTempName), "left over");
+  }
+  const std::string setup = temp.File("setup.exe");
+  WriteAll(setup, ReadAll(HostPath(SK_SETUP_EXE)));  // no package: a failed start clears too
+  EXPECT_EQ(RunChild(setup, {temp.path()}), static_cast<DWORD>(kSetupExitStartFailed));
+  EXPECT_TRUE(PathExists(temp.File(live + "\\" + kConfigTempName)));
+  EXPECT_FALSE(PathExists(temp.File(PrivateTempName("setup", reusedId, 0))));
+  EXPECT_FALSE(PathExists(temp.File(PrivateTempName("setup", ended, 3))));
+  EXPECT_TRUE(PathExists(temp.File(unwiseFolder))) << "another program's folders are its own business";
+}
 
 TEST(SetupImage, CarriesTheStubMarker) {
   EXPECT_NE(ReadAll(HostPath(SK_SETUP_EXE)).find(kStubMarker), std::string::npos);
