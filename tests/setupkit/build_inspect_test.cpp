@@ -163,6 +163,16 @@ TEST_F(BuildInspectTest, EnglishDefaultsFromAProductAndOneFile) {
   EXPECT_EQ(c["no_uninstaller"], false);
 }
 
+TEST_F(BuildInspectTest, NamesDifferingInASecondByteAreDifferentFiles) {
+  // The second bytes of these two characters are 'A' and 'a' in GBK (81 41, 81 61).
+  Build({"product = \"Tiny\"", "[[file]]", "source = \"bin/app.exe\"", "name = \"丄.txt\"",
+         "[[file]]", "source = \"bin/app.exe\"", "name = \"乤.txt\""});
+  const Json files = InspectJson(OpenPackage(OutputPath()))["files"];
+  ASSERT_EQ(files.size(), 2u);
+  EXPECT_EQ(files[0]["name"], "丄.txt");
+  EXPECT_EQ(files[1]["name"], "乤.txt");
+}
+
 TEST_F(BuildInspectTest, SameManifestSameBytes) {
   Build(kChineseThreeDisks);
   const std::string first = sk::test::ReadAll(OutputPath());

@@ -33,6 +33,7 @@ constexpr const char* kBaseMacros[] = {"Program Files", "WINDOWS目录", "系统
                                        "我的文档",      "首驱动器",    "系统驱动器"};
 constexpr std::string_view kShortcutWords[] = {"desktop", "start_menu", "program_group",
                                                "quick_launch"};
+constexpr std::size_t kQuickLaunch = 3;
 constexpr std::string_view kRootWords[] = {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER",
                                            "HKEY_LOCAL_MACHINE", "HKEY_USERS",
                                            "HKEY_CURRENT_CONFIG"};
@@ -50,10 +51,9 @@ void ProgramPath(TableReader& t, std::string_view key, std::string& out) {
   std::string keyword = "INSTALL_FOLDER";
   if (auto colon = text.find(':'); colon != std::string::npos) {
     const std::string word = text.substr(0, colon);
-    std::size_t i = 0;
-    while (i < std::size(kFolderWords) && kFolderWords[i] != word) ++i;
-    if (i == std::size(kFolderWords)) t.Fail(key, "unknown folder '" + word + "' before ':'");
-    keyword = std::string(FolderKindKeyword(kFolderKinds[i]));
+    const auto folder = WordIndex(kFolderWords, word);
+    if (!folder) t.Fail(key, "unknown folder '" + word + "' before ':'");
+    keyword = std::string(FolderKindKeyword(kFolderKinds[*folder]));
     text.erase(0, colon + 1);
   }
   for (char& c : text)
@@ -72,9 +72,8 @@ void Font(TableReader& parent, std::string_view key, std::string& out, Language 
   auto t = parent.Table(key);
   if (!t) return;
   FontChoice font;
-  font.face = Gbk(language == Language::kChinese ? "宋体" : "Tahoma");
+  font.face = t->TextValue("face").value_or(Gbk(language == Language::kChinese ? "宋体" : "Tahoma"));
   font.charset = language == Language::kChinese ? 134 : 0;
-  font.face = t->TextValue("face").value_or(font.face);
   if (font.face.find(':') != std::string::npos || font.face.size() > 31)
     t->Fail("face", "a font name has at most 31 bytes and no ':'");
   t->Int("height", font.height, -1000, 1000);
@@ -96,11 +95,6 @@ void Color(TableReader& t, std::string_view key, std::int32_t& out) {
     t.Fail(key, "expected a colour \"#RRGGBB\"");
   // The programs take the Windows form 0x00BBGGRR.
   out = static_cast<std::int32_t>(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF));
-}
-
-template <std::size_t N>
-void PageTexts(TableReader& t, std::string_view key, std::string (&slots)[N]) {
-  t.Texts(key, std::span<std::string>(slots, N));
 }
 
 void ReadWelcome(TableReader& root, SetupConfig& c) {
@@ -355,17 +349,10 @@ std::string DateText(const FileTime& t, int attributes) {
 void ReadFileTime(TableReader& t, FileEntry& entry, FileSource& source) {
   const toml::node* node = t.Node("date");
   int attributes = 32;
-  if (const toml::node* list = t.Node("attributes")) {
+  if (t.Has("attributes")) {
     if (!node) t.Fail("attributes", "attributes are given together with 'date'");
-    const auto* array = list->as_array();
-    if (!array) t.Fail("attributes", "expected an array like [\"readonly\", \"archive\"]");
     attributes = 0;
-    for (const toml::node& item : *array) {
-      std::size_t i = 0;
-      while (i < std::size(kAttributeWords) && (!item.as_string() || item.as_string()->get() != kAttributeWords[i])) ++i;
-      if (i == std::size(kAttributeWords)) t.Fail("attributes", "expected readonly, hidden, system or archive");
-      attributes |= kAttributeBits[i];
-    }
+    for (std::size_t i : t.Choices("attributes", kAttributeWords)) attributes |= kAttributeBits[i];
   }
   if (!node) return;
   const auto* dt = node->as_date_time();
@@ -381,12 +368,17 @@ void ReadFileTime(TableReader& t, FileEntry& entry, FileSource& source) {
 
 std::string DestinationKey(const FileEntry& e) {
   std::string key = std::to_string(e.folderKind) + "\\" + e.subFolder;
-  if (!key.empty() && key.back() != '\\') key += '\\';
+  if (key.back() != '\\') key += '\\';
   key += e.name;
-  // Windows file names ignore the case of ASCII letters; GBK trail bytes are never letters
-  // that matter here, since both names are lowered the same way.
-  for (char& c : key)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  // Windows file names ignore the case of ASCII letters. The second byte of a double-byte
+  // character can look like a letter, so it keeps its case.
+  for (std::size_t i = 0; i < key.size(); ++i) {
+    const auto b = static_cast<unsigned char>(key[i]);
+    if (b >= 0x81 && b <= 0xFE)
+      ++i;
+    else if (b >= 'A' && b <= 'Z')
+      key[i] = static_cast<char>(b - 'A' + 'a');
+  }
   return key;
 }
 
@@ -414,26 +406,20 @@ void ReadFiles(TableReader& root, Manifest& m, bool compressByDefault) {
     entry.name = Gbk(std::string(base.begin(), base.end()));
     t.Remember(entry.name, "source");
     t.Text("name", entry.name);
-    if (entry.name.empty()) t.Fail("name", "a file needs a name");
+    if (entry.name.empty())
+      t.Fail(t.Has("name") ? "name" : "source",
+             t.Has("name") ? "a file needs a name" : "the file name has no GBK form; give 'name'");
     if (auto folder = t.Choice("folder", kFolderWords)) entry.folderKind = kFolderKinds[*folder];
     FolderText(t, "sub_folder", entry.subFolder);
     if (auto copy = t.Choice("copy", kCopyWords)) entry.copyMode = kCopyModes[*copy];
     source.compress = compressByDefault;
     t.Bool("compress", source.compress);
     entry.compressed = source.compress;
-    if (const toml::node* list = t.Node("shortcuts")) {
-      const auto* array = list->as_array();
-      if (!array) t.Fail("shortcuts", "expected an array like [\"desktop\", \"start_menu\"]");
-      for (const toml::node& item : *array) {
-        std::size_t i = 0;
-        while (i < std::size(kShortcutWords) && (!item.as_string() || item.as_string()->get() != kShortcutWords[i])) ++i;
-        if (i == std::size(kShortcutWords))
-          t.Fail("shortcuts", "expected desktop, start_menu, program_group or quick_launch");
-        if (i == 3)
-          entry.quickLaunch = true;
-        else
-          entry.shortcutFlags |= 1 << i;
-      }
+    for (std::size_t i : t.Choices("shortcuts", kShortcutWords)) {
+      if (i == kQuickLaunch)
+        entry.quickLaunch = true;
+      else
+        entry.shortcutFlags |= 1 << i;  // desktop, start menu and program group are bits 0 to 2
     }
     t.Text("shortcut_name", entry.shortcutName);
     t.Text("shortcut_description", entry.shortcutDescription);

@@ -117,17 +117,45 @@ void TableReader::Int(std::string_view key, std::int32_t& out, std::int32_t min,
   out = static_cast<std::int32_t>(value->get());
 }
 
+std::optional<std::size_t> WordIndex(std::span<const std::string_view> words, std::string_view word) {
+  for (std::size_t i = 0; i < words.size(); ++i)
+    if (words[i] == word) return i;
+  return std::nullopt;
+}
+
+namespace {
+
+std::string WordList(std::span<const std::string_view> words) {
+  std::string list;
+  for (auto w : words) list += (list.empty() ? "" : ", ") + std::string(w);
+  return list;
+}
+
+}  // namespace
+
 std::optional<std::size_t> TableReader::Choice(std::string_view key,
                                                std::span<const std::string_view> words) {
   const toml::node* node = Node(key);
   if (!node) return std::nullopt;
   const auto* text = node->as_string();
-  std::string list;
-  for (auto w : words) list += (list.empty() ? "" : ", ") + std::string(w);
-  if (text)
-    for (std::size_t i = 0; i < words.size(); ++i)
-      if (words[i] == text->get()) return i;
-  Fail(key, "expected one of " + list);
+  if (auto index = text ? WordIndex(words, text->get()) : std::nullopt) return index;
+  Fail(key, "expected one of " + WordList(words));
+}
+
+std::vector<std::size_t> TableReader::Choices(std::string_view key,
+                                              std::span<const std::string_view> words) {
+  std::vector<std::size_t> indexes;
+  const toml::node* node = Node(key);
+  if (!node) return indexes;
+  const auto* array = node->as_array();
+  if (!array) Fail(key, "expected an array of words out of " + WordList(words));
+  for (const toml::node& item : *array) {
+    const auto* text = item.as_string();
+    auto index = text ? WordIndex(words, text->get()) : std::nullopt;
+    if (!index) Fail(key, "expected words out of " + WordList(words));
+    indexes.push_back(*index);
+  }
+  return indexes;
 }
 
 std::optional<BlockSource> TableReader::Source(std::string_view key) {

@@ -41,6 +41,8 @@ class TableReader {
   void Int(std::string_view key, std::int32_t& out, std::int32_t min, std::int32_t max);
   // A word out of a fixed set; returns its index.
   std::optional<std::size_t> Choice(std::string_view key, std::span<const std::string_view> words);
+  // An array of such words; returns their indexes.
+  std::vector<std::size_t> Choices(std::string_view key, std::span<const std::string_view> words);
   // A file named relative to the manifest, which must be readable.
   std::optional<BlockSource> Source(std::string_view key);
   const toml::node* Node(std::string_view key);
@@ -66,6 +68,9 @@ class TableReader {
   int line_;
   std::set<std::string, std::less<>> known_;
 };
+
+// The index of word in words.
+std::optional<std::size_t> WordIndex(std::span<const std::string_view> words, std::string_view word);
 
 // Levenshtein distance, for suggestions.
 std::size_t EditDistance(std::string_view a, std::string_view b);
