@@ -3,8 +3,10 @@
 
 #include "package/stub_marker.h"
 #include "setup_ui/setup_app.h"
+#include "shared/dll_hardening.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  sk::HardenDllSearch();
   // The authoring tool appends packages only to files that carry the marker; taking its
   // address keeps it in the image.
   const char* volatile marker = sk::kStubMarkerBytes;

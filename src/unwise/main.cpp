@@ -4,6 +4,7 @@
 #include <string>
 
 #include "package/uninstall_settings.h"
+#include "shared/dll_hardening.h"
 #include "shared/private_temp.h"
 #include "shared/process_paths.h"
 #include "shared/start_failure.h"
@@ -20,6 +21,7 @@ bool LoadSettings(sk::UninstallSettings& settings) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  sk::HardenDllSearch();
   sk::UninstallSettings settings;
   const bool loaded = LoadSettings(settings);
   sk::RemovePrivateTempFolder();
