@@ -34,6 +34,8 @@ check "unknown key message" grep -qF "$work/bad/setup.toml:2: key 'produkt': unk
 check "nothing written" test "$(ls -A "$work/bad")" = "$before"
 check "not ours exits 2" test "$(status_of "$tool" build "$work/starter/setup.toml" --stub "$work/starter/readme.txt" -o "$work/x.exe")" = 2
 check "no output for a bad stub" test ! -e "$work/x.exe"
+check "output over the stub exits 2" test "$(status_of "$tool" build "$work/starter/setup.toml" --stub "$work/stub.exe" -o "$work/stub.exe")" = 2
+check "the stub stays" grep -q "^MZ stand-in" "$work/stub.exe"
 check "inspect of a non-package exits 2" test "$(status_of "$tool" inspect "$work/stub.exe")" = 2
 check "missing arguments exit 2" test "$(status_of "$tool" build)" = 2
 check "unknown command exits 2" test "$(status_of "$tool" frobnicate)" = 2

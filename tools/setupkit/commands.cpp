@@ -8,6 +8,7 @@
 #include "package_writer.h"
 #include "starter.h"
 #include "stub_check.h"
+#include "user_error.h"
 
 namespace sk::tool {
 
@@ -19,6 +20,12 @@ int RunBuild(const BuildCommand& command, std::ostream& out) {
       command.output.empty()
           ? (std::filesystem::u8path(command.manifest).parent_path() / "setup.exe").string()
           : command.output;
+  std::error_code ec;
+  if (command.stub.empty() && !std::filesystem::exists(options.stubPath, ec))
+    throw UserError("setupkit: no setup.exe beside the tool at '" + options.stubPath +
+                    "'; give the stub with --stub PATH");
+  if (std::filesystem::equivalent(options.stubPath, options.outputPath, ec))
+    throw UserError("setupkit: the output '" + options.outputPath + "' would replace the stub");
   ProgressBar progress(StderrIsTerminal());
   BuildPackage(manifest, options, progress);
   out << "built " << options.outputPath << " with " << manifest.config.files.size() << " files\n";
