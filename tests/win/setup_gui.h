@@ -1,0 +1,42 @@
+// setup.exe under the GUI driver: a package of the test's own configuration written beside a
+// copy of setup, started with a temporary folder of the test's own.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "package/setup_config.h"
+#include "support/temp_dir.h"
+#include "win/driver/program.h"
+
+namespace sk::test {
+
+// A real JPEG (setup's built-in side picture), for packages that need a picture that loads.
+std::string SomeJpeg();
+
+class SetupUnderTest {
+ public:
+  // Writes setup.exe with the package of config (built by build, which may add blocks first).
+  explicit SetupUnderTest(const SetupConfig& config, const std::string& splashPicture = "");
+  // Starts it; extra environment variables on top of TEMP and TMP.
+  void Start(std::vector<std::pair<std::string, std::string>> environment = {});
+
+  gui::Program& program() { return *program_; }
+  const std::string& temp() const { return temp_.path(); }
+  // setup's private folder of this run inside temp(), or "" when there is none.
+  std::string PrivateFolder() const;
+
+ private:
+  TempDir folder_;
+  TempDir temp_;
+  std::string setup_;
+  std::unique_ptr<gui::Program> program_;
+};
+
+bool FileExists(const std::string& path);
+
+}  // namespace sk::test
