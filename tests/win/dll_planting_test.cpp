@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/temp_dir.h"
+#include "support/test_package.h"
 #include "win/child_process.h"
 #include "win/driver/program.h"
 #include "win/driver/run.h"
@@ -57,7 +58,20 @@ struct PlantingCase {
   // and the DLLs it depends on from System32, so that load says nothing about our programs;
   // version.dll is planted beside the probes only.
   bool plantVersion;
+  // With a package appended (setup only): one whose splash and preparing dialog make setup
+  // create a progress bar, so that comctl32 is really used.
+  bool withPackage = false;
 };
+
+std::string SplashPackage(const std::string& setup) {
+  PackageBuilder builder(ReadAll(setup));
+  SetupConfig config;
+  config.productName = "Demo";
+  config.preparingCaption = "Preparing";
+  config.splashMillis = 100;
+  config.splashPicture = builder.AddBlock(ReadAll(HostPath(SK_BUILTIN_PICTURE)));
+  return builder.Finish(config);
+}
 
 class DllPlanting : public testing::TestWithParam<PlantingCase> {};
 
@@ -65,7 +79,10 @@ TEST_P(DllPlanting, LoadsPlantedDllsOnlyWithoutHardening) {
   TempDir folder;
   TempDir temp;
   const std::string program = folder.File(kProgramName);
-  ASSERT_TRUE(CopyFileA(HostPath(GetParam().program).c_str(), program.c_str(), FALSE));
+  if (GetParam().withPackage)
+    WriteAll(program, SplashPackage(HostPath(GetParam().program)));
+  else
+    ASSERT_TRUE(CopyFileA(HostPath(GetParam().program).c_str(), program.c_str(), FALSE));
   const std::string planted = HostPath(SK_PLANTED_DLL_DIR) + "\\";
   std::vector<std::string> dlls(std::begin(kPlantedDlls), std::end(kPlantedDlls));
   if (!GetParam().plantVersion) dlls.pop_back();
@@ -76,7 +93,8 @@ TEST_P(DllPlanting, LoadsPlantedDllsOnlyWithoutHardening) {
   ASSERT_TRUE(preference.ok());
   gui::Program run(program, {"", {{"TEMP", temp.path()}, {"TMP", temp.path()}}});
   ASSERT_TRUE(run.started());
-  ASSERT_TRUE(gui::CloseWindowsUntilExit(run));
+  // Whatever window shows is closed; setup has used comctl32 before its first window.
+  ASSERT_TRUE(gui::CloseWindowsUntilExit(run, kChildTimeoutMs));
 
   for (const std::string& dll : dlls) {
     const bool marked = GetFileAttributesA(folder.File(dll + ".loaded").c_str()) !=
@@ -91,6 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PlantingCase{"DelayedProbe", SK_DLL_PROBE_DELAYED_EXE, true, true},
                     PlantingCase{"HardenedProbe", SK_DLL_PROBE_HARDENED_EXE, false, true},
                     PlantingCase{"SetupWithoutPackage", SK_SETUP_EXE, false, false},
+                    PlantingCase{"SetupWithSplash", SK_SETUP_EXE, false, false, true},
                     PlantingCase{"Unwise", SK_UNWISE_EXE, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
