@@ -35,12 +35,7 @@ SetupConfig BackgroundConfig(bool enabled, bool titleBar, int fill) {
 // Keeps setup at the place of the wizard while its background window is up.
 const std::vector<std::pair<std::string, std::string>> kHold = {{"SETUPKIT_HOLD_AT_WIZARD", "1"}};
 
-HWND WaitForBackground(SetupUnderTest& setup) {
-  gui::WindowQuery query;
-  query.processId = setup.program().id();
-  query.title = kTitle;
-  return gui::WaitForWindow(query);
-}
+HWND WaitForBackground(SetupUnderTest& setup) { return setup.WaitForTitle(kTitle); }
 
 TEST(Background, IsAbsentUnlessThePackageAsksForIt) {
   SetupUnderTest setup(BackgroundConfig(false, true, 0));

@@ -1,6 +1,7 @@
 #include "win/setup_gui.h"
 
 #include "support/test_package.h"
+#include "win/driver/windows.h"
 #include "win/child_process.h"
 
 namespace sk::test {
@@ -19,6 +20,13 @@ void SetupUnderTest::Start(std::vector<std::pair<std::string, std::string>> envi
   environment.emplace_back("TEMP", temp_.path());
   environment.emplace_back("TMP", temp_.path());
   program_ = std::make_unique<gui::Program>(setup_, gui::LaunchOptions{"", environment});
+}
+
+HWND SetupUnderTest::WaitForTitle(const std::string& title) {
+  gui::WindowQuery query;
+  query.processId = program_->id();
+  query.title = title;
+  return gui::WaitForWindow(query);
 }
 
 std::string SetupUnderTest::PrivateFolder() const {

@@ -26,6 +26,8 @@ class SetupUnderTest {
   void Start(std::vector<std::pair<std::string, std::string>> environment = {});
 
   gui::Program& program() { return *program_; }
+  // setup's first window with that title, or nullptr when none shows in time.
+  HWND WaitForTitle(const std::string& title);
   const std::string& temp() const { return temp_.path(); }
   // setup's private folder of this run inside temp(), or "" when there is none.
   std::string PrivateFolder() const;

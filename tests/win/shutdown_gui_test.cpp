@@ -22,10 +22,7 @@ TEST(Shutdown, DeletesTheTemporaryFilesSetupOwns) {
   SetupUnderTest setup(config);
   // The background window keeps setup running while the test looks at its files.
   setup.Start({{"SETUPKIT_HOLD_AT_WIZARD", "1"}});
-  gui::WindowQuery query;
-  query.processId = setup.program().id();
-  query.title = "Demo setup";
-  HWND window = gui::WaitForWindow(query);
+  HWND window = setup.WaitForTitle("Demo setup");
   ASSERT_NE(window, nullptr);
 
   const std::string folder = setup.PrivateFolder();

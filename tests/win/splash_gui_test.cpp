@@ -39,12 +39,7 @@ HWND WaitForSplash(SetupUnderTest& setup) {
   return gui::WaitForWindow(query);
 }
 
-HWND WaitForPreparing(SetupUnderTest& setup) {
-  gui::WindowQuery query;
-  query.processId = setup.program().id();
-  query.title = kCaption;
-  return gui::WaitForWindow(query);
-}
+HWND WaitForPreparing(SetupUnderTest& setup) { return setup.WaitForTitle(kCaption); }
 
 TEST(Splash, EndsByItselfAfterItsDuration) {
   SetupUnderTest setup(SplashConfig(500, kCaption), SomeJpeg());
