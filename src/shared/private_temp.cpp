@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include <vector>
 
 #include "package/file_io.h"
 #include "shared/env_switch.h"
+#include "shared/folder_security.h"
 #include "shared/private_temp_name.h"
 #include "shared/process_paths.h"
 
@@ -91,64 +91,6 @@ void RemoveStaleFolders(const std::string& temp, const char* program) {
   FindClose(search);
 }
 
-std::vector<BYTE> TokenInformation(HANDLE token, TOKEN_INFORMATION_CLASS kind) {
-  DWORD size = 0;
-  GetTokenInformation(token, kind, nullptr, 0, &size);
-  std::vector<BYTE> bytes(size);
-  if (size == 0 || !GetTokenInformation(token, kind, bytes.data(), size, &size)) bytes.clear();
-  return bytes;
-}
-
-// The access list of the folder: full control for the process's user, and for the
-// administrators when the process runs elevated; nothing inherited from the temporary folder.
-class FolderSecurity {
- public:
-  FolderSecurity() {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return;
-    m_user = TokenInformation(token, TokenUser);
-    const std::vector<BYTE> elevation = TokenInformation(token, TokenElevation);
-    CloseHandle(token);
-    if (m_user.empty()) return;
-    PSID user = reinterpret_cast<TOKEN_USER*>(m_user.data())->User.Sid;
-    std::vector<PSID> sids{user};
-    const bool elevated = elevation.size() >= sizeof(TOKEN_ELEVATION) &&
-                          reinterpret_cast<const TOKEN_ELEVATION*>(elevation.data())->TokenIsElevated;
-    DWORD adminSize = sizeof m_administrators;
-    if (elevated && CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, m_administrators, &adminSize))
-      sids.push_back(m_administrators);
-    DWORD aclSize = sizeof(ACL);
-    for (PSID sid : sids) aclSize += sizeof(ACCESS_ALLOWED_ACE) + GetLengthSid(sid);
-    m_acl.resize(aclSize);
-    auto* acl = reinterpret_cast<ACL*>(m_acl.data());
-    if (!InitializeAcl(acl, aclSize, ACL_REVISION)) return;
-    for (PSID sid : sids)
-      if (!AddAccessAllowedAceEx(acl, ACL_REVISION, OBJECT_INHERIT_ACE | CONTAINER_INHERIT_ACE,
-                                 FILE_ALL_ACCESS, sid))
-        return;
-    if (!InitializeSecurityDescriptor(&m_descriptor, SECURITY_DESCRIPTOR_REVISION) ||
-        !SetSecurityDescriptorDacl(&m_descriptor, TRUE, acl, FALSE) ||
-        !SetSecurityDescriptorControl(&m_descriptor, SE_DACL_PROTECTED, SE_DACL_PROTECTED))
-      return;
-    m_attributes = {sizeof m_attributes, &m_descriptor, FALSE};
-    m_bReady = true;
-  }
-  FolderSecurity(const FolderSecurity&) = delete;
-  FolderSecurity& operator=(const FolderSecurity&) = delete;
-
-  // Null when the list could not be built: then no folder is made at all, since one with
-  // the temporary folder's access would not be private.
-  SECURITY_ATTRIBUTES* attributes() { return m_bReady ? &m_attributes : nullptr; }
-
- private:
-  std::vector<BYTE> m_user;
-  BYTE m_administrators[SECURITY_MAX_SID_SIZE] = {};
-  std::vector<BYTE> m_acl;
-  SECURITY_DESCRIPTOR m_descriptor = {};
-  SECURITY_ATTRIBUTES m_attributes = {};
-  bool m_bReady = false;
-};
-
 // Enough tries to get past folders someone made under our next names, few enough to end.
 constexpr int kAttempts = 100;
 
@@ -159,7 +101,7 @@ bool CreatePrivateTempFolder(const char* program) {
   std::string temp;
   if (!GetTempFolder(temp)) return false;
   RemoveStaleFolders(temp, program);
-  FolderSecurity security;
+  PrivateFolderSecurity security;
   if (!security.attributes()) return false;
   const PrivateTempOwner self = ThisProcess();
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
