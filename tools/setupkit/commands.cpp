@@ -34,10 +34,12 @@ int RunBuild(const BuildCommand& command, std::ostream& out) {
 
 int RunInspect(const std::string& file, bool json, bool tokens, std::ostream& out) {
   const OpenedPackage package = OpenPackage(file);
+  // Texts are valid UTF-8 by now; only a file name given by the user could be otherwise.
+  const auto dump = [](const Json& j) { return j.dump(2, ' ', false, Json::error_handler_t::replace); };
   if (tokens)
-    out << TokensJson(package).dump(2) << "\n";
+    out << dump(TokensJson(package)) << "\n";
   else if (json)
-    out << InspectJson(package).dump(2) << "\n";
+    out << dump(InspectJson(package)) << "\n";
   else
     out << InspectText(InspectJson(package));
   return 0;
