@@ -54,6 +54,20 @@ std::optional<Image> CaptureScreen(const RECT& rect) {
   return image;
 }
 
+std::optional<Image> CaptureWhenSettled(const RECT& rect, DWORD timeoutMs) {
+  std::optional<Image> previous = CaptureScreen(rect);
+  std::optional<Image> current = previous;
+  WaitUntil(
+      [&] {
+        Sleep(150);
+        previous = std::move(current);
+        current = CaptureScreen(rect);
+        return current && previous && current->rgb == previous->rgb;
+      },
+      timeoutMs);
+  return current;
+}
+
 std::optional<Image> CaptureWindow(HWND window) {
   RECT rect = {};
   if (!GetWindowRect(window, &rect)) return std::nullopt;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "win/driver/image.h"
+#include "win/driver/wait.h"
 
 namespace sk::gui {
 
@@ -14,5 +15,8 @@ namespace sk::gui {
 std::optional<Image> CaptureWindow(HWND window);
 // The same for a rectangle of the screen.
 std::optional<Image> CaptureScreen(const RECT& rect);
+// The rectangle once two captures in a row are the same (the windows there have finished
+// painting); the last capture when that does not happen within timeoutMs.
+std::optional<Image> CaptureWhenSettled(const RECT& rect, DWORD timeoutMs = DefaultWaitMs());
 
 }  // namespace sk::gui
