@@ -77,6 +77,7 @@ TEST_P(DriverInput, EndsTheFixtureAsTheUserWould) {
   HWND window = WaitForWindow(FixtureQuery(program));
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(GetParam().act(window));
+  EXPECT_TRUE(WaitForWindowGone(window));
   EXPECT_EQ(program.WaitForExit(), GetParam().exitCode);
 }
 

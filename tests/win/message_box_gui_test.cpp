@@ -72,6 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"Button1", [](HWND b) { return gui::Click(Control(b, IDC_MESSAGE_BUTTON1)); }, 1},
         AnswerCase{"Button2", [](HWND b) { return gui::Click(Control(b, IDC_MESSAGE_BUTTON2)); }, 2},
         AnswerCase{"Button3", [](HWND b) { return gui::Click(Control(b, IDC_MESSAGE_BUTTON3)); }, 3},
+        // Keyboard focus starts on button 1, so Enter presses it.
+        AnswerCase{"Enter", gui::PressEnter, 1},
         AnswerCase{"Escape", gui::PressEscape, -1},
         AnswerCase{"CloseBox", gui::UseCloseBox, -1}),
     [](const auto& info) { return std::string(info.param.name); });
