@@ -113,5 +113,18 @@ INSTANTIATE_TEST_SUITE_P(
                     PlantingCase{"Unwise", SK_UNWISE_EXE, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A DLL installed by the package and loaded by its full path (self-registration) imports a DLL
+// beside it: with the search restricted that import is not found on a plain load, and
+// LoadLibraryBeside finds it.
+TEST(DllHardening, LoadsLibrariesByPathWithTheirOwnDependencies) {
+  TempDir folder;
+  const std::string built = HostPath(SK_PLUGIN_DIR) + "\\";
+  for (const char* dll : {"sk_plugin.dll", "sk_plugin_dep.dll"})
+    ASSERT_TRUE(CopyFileA((built + dll).c_str(), folder.File(dll).c_str(), FALSE)) << dll;
+  gui::Program probe(HostPath(SK_PLUGIN_PROBE_EXE), {folder.File("sk_plugin.dll"), {}});
+  constexpr DWORD kOnlyBesideLoaded = 2;
+  EXPECT_EQ(probe.WaitForExit(), kOnlyBesideLoaded);
+}
+
 }  // namespace
 }  // namespace sk::test
