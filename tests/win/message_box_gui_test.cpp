@@ -80,13 +80,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 constexpr int kButtonIds[] = {IDC_MESSAGE_BUTTON1, IDC_MESSAGE_BUTTON2, IDC_MESSAGE_BUTTON3};
 
+enum class Width { kMinimum, kMaximum, kBetween };
+
 struct GeometryCase {
   const char* name;
   int count;
   const char* text;
-  int screenDivisor;  // the width is the screen width over this; 0: the count's minimum width
-  int minimumWidth;
+  Width width;
 };
+
+// The width limits of a box of count buttons: a fixed minimum, a share of the screen at most.
+int MinimumWidth(int count) { return count == 1 ? 100 : count == 2 ? 150 : 300; }
+int MaximumWidth(int count) { return GetSystemMetrics(SM_CXSCREEN) / (5 - count); }
 
 const char kLongLine[] =
     "这是一段很长的说明文字，用来把消息框撑到它的最大宽度。This line is long enough to need more "
@@ -118,8 +123,11 @@ TEST_P(MessageBoxGeometry, SpreadsItsButtonsOverItsWidth) {
   const RECT dialog = gui::ScreenRect(box.window());
   SCOPED_TRACE(testing::Message() << "box " << dialog.left << "," << dialog.top << "-" << dialog.right << ","
                                   << dialog.bottom);
-  const int screen = GetSystemMetrics(SM_CXSCREEN);
-  EXPECT_EQ(dialog.right - dialog.left, c.screenDivisor ? screen / c.screenDivisor : c.minimumWidth);
+  const int width = dialog.right - dialog.left;
+  if (c.width == Width::kMinimum) EXPECT_EQ(width, MinimumWidth(c.count));
+  if (c.width == Width::kMaximum) EXPECT_EQ(width, MaximumWidth(c.count));
+  EXPECT_GE(width, MinimumWidth(c.count));
+  EXPECT_LE(width, MaximumWidth(c.count));
 
   for (int i = 0; i < 3; ++i) {
     HWND button = Control(box.window(), kButtonIds[i]);
@@ -135,11 +143,13 @@ TEST_P(MessageBoxGeometry, SpreadsItsButtonsOverItsWidth) {
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, MessageBoxGeometry,
-    testing::Values(GeometryCase{"TwoButtonsShortText", 2, "A", 0, 150},
-                    GeometryCase{"ThreeButtonsShortText", 3, "A", 0, 300},
-                    GeometryCase{"OneButtonLongText", 1, kLongLine, 4, 0},
-                    GeometryCase{"TwoButtonsLongText", 2, kLongLine, 3, 0},
-                    GeometryCase{"ThreeButtonsLongText", 3, kLongLine, 2, 0}),
+    // A short text gives the minimum width. A line as wide as the text control is, at any
+    // font, wider than the maximum for one and two buttons; for three it falls in between.
+    testing::Values(GeometryCase{"TwoButtonsShortText", 2, "A", Width::kMinimum},
+                    GeometryCase{"ThreeButtonsShortText", 3, "A", Width::kMinimum},
+                    GeometryCase{"OneButtonLongText", 1, kLongLine, Width::kMaximum},
+                    GeometryCase{"TwoButtonsLongText", 2, kLongLine, Width::kMaximum},
+                    GeometryCase{"ThreeButtonsLongText", 3, kLongLine, Width::kBetween}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MessageBox, ShowsItsTextLabelsAndNoOtherWindow) {
