@@ -1,6 +1,13 @@
 #include "install/registration_plan.h"
 
+#include <algorithm>
+
 namespace sk {
+namespace {
+
+std::string Quoted(std::string_view path) { return "\"" + std::string(path) + "\""; }
+
+}  // namespace
 
 RegistrationPlan FileTypeRegistration(std::string_view extension, std::string_view program, int iconIndex) {
   const FileTypeKeys k = FileTypeKeysFor(extension);
@@ -9,7 +16,7 @@ RegistrationPlan FileTypeRegistration(std::string_view extension, std::string_vi
   for (const auto& key : k.CreationOrder()) plan.push_back({RegRoot::ClassesRoot, key, {}});
   plan[0].values = {{"", k.file}};
   plan[2].values = {{"", path + "," + std::to_string(iconIndex)}};
-  plan[5].values = {{"", path + " %1"}};
+  plan[5].values = {{"", Quoted(path) + " \"%1\""}};
   return plan;
 }
 
@@ -17,15 +24,22 @@ RegistrationPlan MenuEntryRegistration(bool allFiles, std::string_view program, 
   const MenuEntryKeys k = MenuEntryKeysFor(allFiles, name);
   return {{RegRoot::ClassesRoot, k.shell, {}},
           {RegRoot::ClassesRoot, k.entry, {}},
-          {RegRoot::ClassesRoot, k.command, {{"", std::string(program)}}}};
+          {RegRoot::ClassesRoot, k.command, {{"", Quoted(program)}}}};
 }
 
-RegistrationPlan UninstallRegistration(std::string_view productKey, std::string_view displayName,
-                                       std::string_view uninstallerPath) {
-  const auto key = UninstallEntryKey(productKey);
-  if (!key || displayName.empty()) return {};
+RegistrationPlan UninstallRegistration(const UninstallEntryValues& v) {
+  const auto key = UninstallEntryKey(v.productKey);
+  if (!key || v.displayName.empty()) return {};
+  const auto kib = static_cast<std::uint32_t>(std::min<std::uint64_t>((v.installedBytes + 1023) / 1024, UINT32_MAX));
   return {{RegRoot::LocalMachine, *key,
-           {{"DisplayName", std::string(displayName)}, {"UninstallString", std::string(uninstallerPath)}}}};
+           {{"DisplayName", v.displayName},
+            {"UninstallString", Quoted(v.uninstallerPath)},
+            {"DisplayVersion", v.version},
+            {"DisplayIcon", v.uninstallerPath},
+            {"InstallLocation", v.installFolder},
+            {"EstimatedSize", {}, kib},
+            {"NoModify", {}, 1u},
+            {"NoRepair", {}, 1u}}}};
 }
 
 RegistrationPlan ApplicationKeyRegistration(const ApplicationKeyValues& v) {

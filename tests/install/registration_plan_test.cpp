@@ -9,7 +9,7 @@ std::string Dump(const RegistrationPlan& plan) {
   std::string out;
   for (const auto& w : plan) {
     out += std::to_string(static_cast<int>(w.root)) + ":" + w.key;
-    for (const auto& v : w.values) out += " [" + v.name + "]=" + v.text;
+    for (const auto& v : w.values) out += " [" + v.name + "]=" + (v.number ? "#" + std::to_string(*v.number) : v.text);
     out += "\n";
   }
   return out;
@@ -22,22 +22,30 @@ TEST(RegistrationPlan, FileType) {
             "0:txtfile\\DefaultIcon []=C:\\App\\view.exe,2\n"
             "0:txtfile\\shell\n"
             "0:txtfile\\shell\\open\n"
-            "0:txtfile\\shell\\open\\command []=C:\\App\\view.exe %1\n");
+            "0:txtfile\\shell\\open\\command []=\"C:\\App\\view.exe\" \"%1\"\n");
   EXPECT_EQ(FileTypeRegistration("dmo", "C:\\x.exe", -1)[2].values[0].text, "C:\\x.exe,-1");
 }
 
 TEST(RegistrationPlan, MenuEntries) {
   EXPECT_EQ(Dump(MenuEntryRegistration(true, "C:\\App\\open.exe", "Open with Demo")),
-            "0:*\\shell\n0:*\\shell\\Open with Demo\n0:*\\shell\\Open with Demo\\command []=C:\\App\\open.exe\n");
+            "0:*\\shell\n0:*\\shell\\Open with Demo\n0:*\\shell\\Open with Demo\\command []=\"C:\\App\\open.exe\"\n");
   EXPECT_EQ(MenuEntryRegistration(false, "p", "Browse")[2].key, "folder\\shell\\Browse\\command");
 }
 
 TEST(RegistrationPlan, UninstallEntry) {
-  EXPECT_EQ(Dump(UninstallRegistration("Acme", "Acme Demo", "C:\\App\\unwise.exe")),
+  UninstallEntryValues v{"Acme", "Acme Demo", "1.5", "C:\\Program Files\\Demo\\unwise.exe", "C:\\Program Files\\Demo", 1025};
+  EXPECT_EQ(Dump(UninstallRegistration(v)),
             "2:SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Acme [DisplayName]=Acme Demo "
-            "[UninstallString]=C:\\App\\unwise.exe\n");
-  EXPECT_TRUE(UninstallRegistration("Acme", "", "x").empty());
-  EXPECT_TRUE(UninstallRegistration("", "Acme Demo", "x").empty()) << "never on the uninstall list itself";
+            "[UninstallString]=\"C:\\Program Files\\Demo\\unwise.exe\" [DisplayVersion]=1.5 "
+            "[DisplayIcon]=C:\\Program Files\\Demo\\unwise.exe [InstallLocation]=C:\\Program Files\\Demo "
+            "[EstimatedSize]=#2 [NoModify]=#1 [NoRepair]=#1\n");
+  v.installedBytes = std::uint64_t{5} << 40;
+  EXPECT_EQ(*UninstallRegistration(v)[0].values[5].number, 0xFFFFFFFFu) << "capped, not wrapped";
+  v.displayName.clear();
+  EXPECT_TRUE(UninstallRegistration(v).empty());
+  v.displayName = "Acme Demo";
+  v.productKey.clear();
+  EXPECT_TRUE(UninstallRegistration(v).empty()) << "never on the uninstall list itself";
 }
 
 TEST(RegistrationPlan, ApplicationKey) {
