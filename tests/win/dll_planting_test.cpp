@@ -20,16 +20,16 @@ namespace sk::test {
 namespace {
 
 const char* const kPlantedDlls[] = {"winmm.dll", "comctl32.dll", "version.dll"};
-// The program's name in the planted folder; Wine's per-program settings are keyed by it.
-const char kProgramName[] = "planting_target.exe";
 
-// Tells Wine to prefer DLLs found beside kProgramName to its own, as Windows' search order
-// does, for as long as the object lives. Wine reads this when a program starts; the variable
-// WINEDLLOVERRIDES would do the same but is read from the host's environment only.
+// Tells Wine to prefer the DLLs found beside a program of that file name to its own, as
+// Windows' search order does, for as long as the object lives. Wine reads this when a program
+// starts; the variable WINEDLLOVERRIDES would do the same but is read from the host's
+// environment only.
 class PreferPlantedDlls {
  public:
-  PreferPlantedDlls() {
-    RegCreateKeyExA(HKEY_CURRENT_USER, KeyPath().c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+  explicit PreferPlantedDlls(const std::string& programName)
+      : keyPath_("Software\\Wine\\AppDefaults\\" + programName + "\\DllOverrides") {
+    RegCreateKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                     &key_, nullptr);
     for (const char* dll : kPlantedDlls) {
       const std::string name(dll, std::strlen(dll) - 4);
@@ -38,14 +38,12 @@ class PreferPlantedDlls {
   }
   ~PreferPlantedDlls() {
     if (key_) RegCloseKey(key_);
-    RegDeleteKeyA(HKEY_CURRENT_USER, KeyPath().c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, keyPath_.c_str());
   }
   bool ok() const { return key_ != nullptr; }
 
  private:
-  static std::string KeyPath() {
-    return std::string("Software\\Wine\\AppDefaults\\") + kProgramName + "\\DllOverrides";
-  }
+  std::string keyPath_;
   HKEY key_ = nullptr;
 };
 
@@ -78,7 +76,10 @@ class DllPlanting : public testing::TestWithParam<PlantingCase> {};
 TEST_P(DllPlanting, LoadsPlantedDllsOnlyWithoutHardening) {
   TempDir folder;
   TempDir temp;
-  const std::string program = folder.File(kProgramName);
+  // A name of the case's own: Wine's per-program settings are keyed by it, and cases may run
+  // at the same time.
+  const std::string programName = std::string("planting_") + GetParam().name + ".exe";
+  const std::string program = folder.File(programName);
   if (GetParam().withPackage)
     WriteAll(program, SplashPackage(HostPath(GetParam().program)));
   else
@@ -89,7 +90,7 @@ TEST_P(DllPlanting, LoadsPlantedDllsOnlyWithoutHardening) {
   for (const std::string& dll : dlls)
     ASSERT_TRUE(CopyFileA((planted + dll).c_str(), folder.File(dll).c_str(), FALSE)) << dll;
 
-  PreferPlantedDlls preference;
+  PreferPlantedDlls preference(programName);
   ASSERT_TRUE(preference.ok());
   gui::Program run(program, {"", {{"TEMP", temp.path()}, {"TMP", temp.path()}}});
   ASSERT_TRUE(run.started());
