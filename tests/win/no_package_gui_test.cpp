@@ -29,7 +29,9 @@ class NoPackage : public testing::TestWithParam<CloseCase> {};
 
 TEST_P(NoPackage, ShowsTheFailureBoxAloneAndEnds) {
   TempDir temp;
-  gui::Program setup(HostPath(SK_SETUP_EXE), {"", {{"TEMP", temp.path()}, {"TMP", temp.path()}}});
+  // The box must show even where the runner's environment asks for no message boxes.
+  gui::Program setup(HostPath(SK_SETUP_EXE),
+                     {"", {{"TEMP", temp.path()}, {"TMP", temp.path()}, {"SETUPKIT_NO_UI", ""}}});
   gui::WindowQuery query;
   query.processId = setup.id();
   HWND box = gui::WaitForWindow(query);

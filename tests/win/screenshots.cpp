@@ -42,7 +42,8 @@ bool MessageBoxShot(const std::string& folder, const char* name, const std::stri
 
 bool StartFailureShot(const std::string& folder) {
   TempDir temp;
-  gui::Program setup(HostPath(SK_SETUP_EXE), {"", {{"TEMP", temp.path()}, {"TMP", temp.path()}}});
+  gui::Program setup(HostPath(SK_SETUP_EXE),
+                     {"", {{"TEMP", temp.path()}, {"TMP", temp.path()}, {"SETUPKIT_NO_UI", ""}}});
   gui::WindowQuery query;
   query.processId = setup.id();
   HWND box = gui::WaitForWindow(query);
