@@ -115,10 +115,10 @@ int ExpectedLeft(int count, int index, const RECT& box, int bw) {
 
 TEST_P(MessageBoxGeometry, SpreadsItsButtonsOverItsWidth) {
   const GeometryCase& c = GetParam();
-  Box spec;
-  spec.count = c.count;
-  spec.text = c.text;
-  ShownBox box(spec);
+  Box request;
+  request.count = c.count;
+  request.text = c.text;
+  ShownBox box(request);
   ASSERT_NE(box.window(), nullptr);
   const RECT dialog = gui::ScreenRect(box.window());
   SCOPED_TRACE(testing::Message() << "box " << dialog.left << "," << dialog.top << "-" << dialog.right << ","
@@ -153,9 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MessageBox, ShowsItsTextLabelsAndNoOtherWindow) {
-  Box spec;
-  spec.text = "第一行\\r\\n第二行";
-  ShownBox box(spec);
+  Box request;
+  request.text = "第一行\\r\\n第二行";
+  ShownBox box(request);
   ASSERT_NE(box.window(), nullptr);
   EXPECT_EQ(gui::ControlText(box.window(), IDC_MESSAGE_TEXT), "第一行\r\n第二行");
   EXPECT_EQ(gui::ControlText(box.window(), IDC_MESSAGE_BUTTON1), "是");
@@ -178,10 +178,10 @@ struct CaptionCase {
 class MessageBoxCaption : public testing::TestWithParam<CaptionCase> {};
 
 TEST_P(MessageBoxCaption, ComesFromTheOwnerWhenEmpty) {
-  Box spec;
-  spec.caption = GetParam().caption;
-  spec.ownerTitle = GetParam().ownerTitle;
-  ShownBox box(spec);
+  Box request;
+  request.caption = GetParam().caption;
+  request.ownerTitle = GetParam().ownerTitle;
+  ShownBox box(request);
   ASSERT_NE(box.window(), nullptr);
   EXPECT_EQ(gui::WindowText(box.window()), GetParam().shown);
 }
@@ -202,10 +202,10 @@ struct IconCase {
 class MessageBoxIcon : public testing::TestWithParam<IconCase> {};
 
 TEST_P(MessageBoxIcon, ShowsTheIconOfItsKind) {
-  Box spec;
-  spec.iconKind = GetParam().kind;
-  if (GetParam().owner) spec.ownerTitle = "主窗口";
-  ShownBox box(spec);
+  Box request;
+  request.iconKind = GetParam().kind;
+  if (GetParam().owner) request.ownerTitle = "主窗口";
+  ShownBox box(request);
   ASSERT_NE(box.window(), nullptr);
   EXPECT_EQ(gui::HasIcon(Control(box.window(), IDC_MESSAGE_ICON)), GetParam().shown);
 }
