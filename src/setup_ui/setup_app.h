@@ -27,11 +27,9 @@ class CSetupApp {
 
   // Run state.
   std::string m_strOwnPath;
-  std::string m_strInstallFolder;
   std::array<std::string, kDiskCount> m_strDiskFolder;  // disks 1 to 7, each ending in '\'
-  std::string m_strAnimationPath, m_strMoviePath, m_strMusicPath, m_strUninstallerPath;
+  std::string m_strAnimationPath, m_strMoviePath, m_strUninstallerPath;
   CPicture m_SidePicture, m_BackgroundPicture, m_SplashPicture;
-  HICON m_hIcon = nullptr;
   std::string m_strPostInstallPath;            // resolved post-install program
   HANDLE m_hPostInstallProcess = nullptr;      // set when the finish page started it
   bool m_bEnglish = false;
