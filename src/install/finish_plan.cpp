@@ -21,11 +21,6 @@ bool Applies(const FileEntry& e, ShortcutKind kind, const FinishChoices& c) {
   return false;
 }
 
-std::string WithBackslash(std::string path) {
-  if (!EndsWithBackslash(path)) path += '\\';
-  return path;
-}
-
 }  // namespace
 
 FinishPageLayout LayOutFinishPage(const SetupConfig& c) {

@@ -15,16 +15,6 @@ constexpr std::string_view kSystemDriveMacro = "\xcf\xb5\xcd\xb3\xc7\xfd\xb6\xaf
 
 constexpr auto npos = std::string_view::npos;
 
-std::string WithBackslash(std::string text) {
-  if (!EndsWithBackslash(text)) text += '\\';
-  return text;
-}
-
-std::string WithoutBackslash(std::string text) {
-  if (EndsWithBackslash(text)) text.pop_back();
-  return text;
-}
-
 // The text before its first or last backslash; empty when it has none.
 std::string BeforeFirstBackslash(std::string_view text) {
   const std::size_t at = FindFirstBackslash(text);

@@ -35,6 +35,16 @@ bool EndsWithBackslash(std::string_view text) {
   return !text.empty() && FindLastBackslash(text) == text.size() - 1;
 }
 
+std::string WithBackslash(std::string text) {
+  if (!EndsWithBackslash(text)) text += '\\';
+  return text;
+}
+
+std::string WithoutBackslash(std::string text) {
+  if (EndsWithBackslash(text)) text.pop_back();
+  return text;
+}
+
 std::string_view CutOnCharBoundary(std::string_view text, std::size_t maxBytes) {
   if (text.size() <= maxBytes) return text;
   std::size_t i = 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace sk {
@@ -22,5 +23,8 @@ std::size_t FindFirstBackslash(std::string_view text);
 std::size_t FindLastBackslash(std::string_view text);
 // Whether the text's last character is a backslash.
 bool EndsWithBackslash(std::string_view text);
+// The text with one backslash at its end: added when missing, dropped when present.
+std::string WithBackslash(std::string text);
+std::string WithoutBackslash(std::string text);
 
 }  // namespace sk

@@ -8,16 +8,6 @@
 namespace sk {
 namespace {
 
-std::string WithBackslash(std::string text) {
-  if (!EndsWithBackslash(text)) text += '\\';
-  return text;
-}
-
-std::string WithoutBackslash(std::string text) {
-  if (EndsWithBackslash(text)) text.pop_back();
-  return text;
-}
-
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {

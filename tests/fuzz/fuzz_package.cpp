@@ -1,25 +1,11 @@
 // A whole setup file: trailer, configuration, media blocks and the uninstaller written from it.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "package/file_io.h"
+#include "scratch_folder.h"
 #include "package/setup_loader.h"
-
-namespace {
-
-std::string ScratchFolder() {
-  static const std::string folder = [] {
-    char pattern[] = "/tmp/sk-fuzz-XXXXXX";
-    const char* made = mkdtemp(pattern);
-    return made ? std::string(made) + "/" : std::string("/tmp/");
-  }();
-  return folder;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string folder = ScratchFolder();

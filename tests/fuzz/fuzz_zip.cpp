@@ -1,25 +1,11 @@
 // A compressed entry's bytes, unpacked in place as setup unpacks them.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "install/file_install.h"
 #include "package/file_io.h"
-
-namespace {
-
-std::string ScratchFolder() {
-  static const std::string folder = [] {
-    char pattern[] = "/tmp/sk-fuzz-zip-XXXXXX";
-    const char* made = mkdtemp(pattern);
-    return made ? std::string(made) + "/" : std::string("/tmp/");
-  }();
-  return folder;
-}
-
-}  // namespace
+#include "scratch_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string source = ScratchFolder() + "entry.zip";
