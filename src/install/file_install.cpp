@@ -1,5 +1,12 @@
 #include "install/file_install.h"
 
+#ifdef _WIN32
+#define NOMINMAX
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
+
 #include <algorithm>
 #include <vector>
 
@@ -11,6 +18,18 @@ namespace sk {
 namespace {
 
 constexpr std::size_t kMaxChunk = 4096;
+
+// The unzip never replaces a read-only file. Opening one for writing is not refused everywhere
+// (root, and an administrator's programs under Wine, may), so it is checked here.
+bool IsReadOnlyFile(const std::string& path) {
+#ifdef _WIN32
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+#else
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0;
+#endif
+}
 
 // Where the entry's bytes lie: the setup file, or the volume file of its disk, asking for the
 // disk once when the volume is missing.
@@ -100,7 +119,7 @@ bool ExtractZipMember(const std::string& source, const std::string& destination,
     return false;
   }
   const auto declared = static_cast<std::int64_t>(std::min<ZPOS64_T>(info.uncompressed_size, INT64_MAX));
-  File out = File::CreateTruncate(destination);
+  File out = IsReadOnlyFile(destination) ? File() : File::CreateTruncate(destination);
   if (!out.IsOpen()) {
     unzClose(zip);
     return false;

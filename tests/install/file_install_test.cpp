@@ -115,6 +115,22 @@ TEST(FileInstall, PoliciesWithTheDestinationMissingAndPresent) {
   }
 }
 
+TEST(FileInstall, ReadOnlyDestinationsAreReplacedOnlyByThePlainCopy) {
+  Fixture f;
+  f.Add("plain.txt", "new plain");
+  f.Add("zipped.txt", ZipOf(f.dir, "new zipped"), true);
+  for (const char* name : {"plain.txt", "zipped.txt"}) {
+    const fs::path path = f.dir.path() + "app\\" + name;
+    test::WriteAll(path.string(), "old");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  }
+  // Also where the system would let this process write a read-only file (root).
+  EXPECT_TRUE(f.Install(0));
+  EXPECT_EQ(f.Installed("plain.txt"), "new plain");
+  EXPECT_FALSE(f.Install(1));
+  EXPECT_EQ(f.Installed("zipped.txt"), "old");
+}
+
 TEST(FileInstall, PlainCopyBarsAndPauses) {
   Fixture f;
   f.Add("a.txt", std::string(100, 'x'));
