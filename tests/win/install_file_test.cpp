@@ -129,6 +129,18 @@ TEST(InstallFileUnderWine, ReadOnlyDestinationsReplacedOnlyByThePlainCopy) {
   EXPECT_EQ(ReadAll(run.Installed("zipped.txt")), "old");
 }
 
+TEST(InstallFileUnderWine, UnzipProgressReachesThePage) {
+  InstallRun run;
+  run.Add("small.txt", ZipArchive(std::string(2000, 's')), true);
+  run.Add("plain.txt", std::string(2000, 'p'));
+  const auto report = run.Run();
+  ASSERT_TRUE(report);
+  EXPECT_EQ(report->installed, (std::vector<int>{1, 1}));
+  // Ten chunks of 200 bytes and the empty read that ends the member; the plain copy sets the
+  // bar itself and sends nothing.
+  EXPECT_EQ(report->progressReports, 11);
+}
+
 TEST(InstallFileUnderWine, ByteRangesToTheEndAndBeyondIt) {
   InstallRun run;
   FileEntry& rest = run.Add("rest.bin", "tail of the package");
