@@ -158,5 +158,30 @@ TEST(InsertDiskDialog, ComplainsEscapeDoesNothingAndTheCloseBoxAsks) {
   EXPECT_EQ(report->installed, std::vector<int>{0});
 }
 
+TEST(InsertDiskDialog, SpeaksChineseWhenThePackageDoes) {
+  DiskTwoRun disk(1);
+  disk.run.config.uiTexts[0] = "TRUE";
+  disk.run.Start();
+  HWND dialog = WaitForProbeDialog(disk.run, IDC_DISK_FOLDER);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(ControlText(dialog, IDOK), "确定");
+  TypeFolder(dialog, disk.run.folder() + "nowhere");
+  ASSERT_TRUE(gui::Click(Control(dialog, IDOK)));
+  HWND box = WaitForProbeDialog(disk.run, IDC_MESSAGE_TEXT);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(ControlText(box, IDC_MESSAGE_TEXT), "请插入安装的光盘!");
+  EXPECT_EQ(ControlText(box, IDC_MESSAGE_BUTTON1), "确定");
+  ASSERT_TRUE(gui::Click(Control(box, IDC_MESSAGE_BUTTON1)));
+  ASSERT_TRUE(gui::WaitForWindowGone(box));
+  ASSERT_TRUE(gui::UseCloseBox(dialog));
+  box = WaitForProbeDialog(disk.run, IDC_MESSAGE_TEXT);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(ControlText(box, IDC_MESSAGE_TEXT), "您确信要终止安装吗?");
+  ASSERT_TRUE(gui::Click(Control(box, IDC_MESSAGE_BUTTON1)));
+  const auto report = disk.run.Finish();
+  ASSERT_TRUE(report);
+  EXPECT_EQ(report->installed, std::vector<int>{0});
+}
+
 }  // namespace
 }  // namespace sk::test
