@@ -102,9 +102,10 @@ class Writer {
   }
 
   // Compression of the next compressed entries runs on every core while the writer appends
-  // what is ready; plain entries need no preparing. At most `ahead` archives wait on disk.
+  // what is ready; plain entries need no preparing. Two jobs per core keep every core busy
+  // when one entry takes much longer than the next; at most `ahead` archives wait on disk.
   void WriteFiles() {
-    const std::size_t ahead = std::max(2u, std::thread::hardware_concurrency());
+    const std::size_t ahead = 2 * std::max(1u, std::thread::hardware_concurrency());
     std::deque<std::future<PreparedEntry>> pending;
     std::size_t next = 0;
     for (std::size_t i = 0; i < m_.sources.size(); ++i) {
