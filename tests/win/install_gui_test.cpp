@@ -136,7 +136,9 @@ TEST(InsertDiskDialog, ComplainsEscapeDoesNothingAndTheCloseBoxAsks) {
   EXPECT_EQ(ComplaintFor(disk.run, dialog, empty), "Disk error!");
   EXPECT_EQ(ComplaintFor(disk.run, dialog, foreign), "Invalid file format!");
 
-  ASSERT_TRUE(gui::PressEscape(dialog));
+  // Escape where the keyboard is when the dialog opens: in the folder field.
+  HWND field = Control(dialog, IDC_DISK_FOLDER);
+  ASSERT_TRUE(PostMessageA(field, WM_KEYDOWN, VK_ESCAPE, 1) && PostMessageA(field, WM_KEYUP, VK_ESCAPE, 0xC0000001));
   EXPECT_FALSE(gui::WaitForWindowGone(dialog, kStaysOpenMs));
 
   // The close box asks; the second answer keeps the dialog, the first gives up.
