@@ -110,9 +110,15 @@ bool CMessageDlg::OnCommand(WORD id, WORD, HWND) {
       EndDialog(i + 1);
       return true;
     }
-  // Cancel and OK come from keys the box has no buttons for: Cancel answers as Escape does,
-  // OK is nobody's answer.
+  // Cancel and OK come from keys the box has no buttons for. Cancel answers as Escape does.
+  // OK is Enter without a default button: it presses the button that has the focus, since
+  // the dialog manager does not always make the focused button the default one.
   if (id == IDCANCEL) EndDialog(kEndedByKey);
+  if (id == IDOK) {
+    HWND focus = GetFocus();
+    for (int i = 0; i < 3; ++i)
+      if (focus == m_hButton[i] && i < m_nCount) EndDialog(i + 1);
+  }
   return id == IDCANCEL || id == IDOK;
 }
 
