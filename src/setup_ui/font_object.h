@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "setup_ui/font_spec.h"
+#include "package/font_spec.h"
 
 namespace sk {
 

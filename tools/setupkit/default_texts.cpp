@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "font_spec.h"
+#include "package/font_spec.h"
 #include "gbk_text.h"
 
 namespace sk::tool {
@@ -132,10 +132,11 @@ SetupConfig DefaultConfig(Language language, const std::string& productUtf8) {
   c.backgroundFill = 1;
   c.splashMillis = 2000;
   const bool chinese = language == Language::kChinese;
-  c.headlineFont = FontSpecText({Fill({"Arial", "黑体"}, language, ""), -48, 700, false, false,
-                                 chinese ? 134 : 0});
-  c.preparingFont = FontSpecText({Fill({"Tahoma", "宋体"}, language, ""), -12, 400, false, false,
-                                  chinese ? 134 : 0});
+  const std::uint8_t charset = chinese ? 134 : 0;
+  c.headlineFont = FormatFontSpec(
+      {.height = -48, .weight = 700, .charSet = charset, .faceName = Fill({"Arial", "黑体"}, language, "")});
+  c.preparingFont = FormatFontSpec(
+      {.height = -12, .weight = 400, .charSet = charset, .faceName = Fill({"Tahoma", "宋体"}, language, "")});
   c.preparingCaption = Fill({"Setup", "安装程序"}, language, productUtf8);
   c.preparingMessage =
       Fill({"Preparing the %s Setup Wizard...", "正在准备 %s 安装向导..."}, language, productUtf8);

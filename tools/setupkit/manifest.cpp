@@ -10,7 +10,7 @@
 #include <toml++/toml.h>
 
 #include "default_texts.h"
-#include "font_spec.h"
+#include "package/font_spec.h"
 #include "gbk_text.h"
 #include "manifest_checks.h"
 #include "package/setup_layout.h"
@@ -71,18 +71,22 @@ void FolderText(TableReader& t, std::string_view key, std::string& out) {
 void Font(TableReader& parent, std::string_view key, std::string& out, Language language) {
   auto t = parent.Table(key);
   if (!t) return;
-  FontChoice font;
-  font.face = t->TextValue("face").value_or(Gbk(language == Language::kChinese ? "宋体" : "Tahoma"));
-  font.charset = language == Language::kChinese ? 134 : 0;
-  if (font.face.find(':') != std::string::npos || font.face.size() > 31)
+  FontSpec font{.height = -12, .weight = 400};
+  font.faceName = t->TextValue("face").value_or(Gbk(language == Language::kChinese ? "宋体" : "Tahoma"));
+  if (font.faceName.find(':') != std::string::npos || font.faceName.size() > 31)
     t->Fail("face", "a font name has at most 31 bytes and no ':'");
+  std::int32_t charset = language == Language::kChinese ? 134 : 0;
+  bool italic = false, underline = false;
   t->Int("height", font.height, -1000, 1000);
   t->Int("weight", font.weight, 0, 1000);
-  t->Bool("italic", font.italic);
-  t->Bool("underline", font.underline);
-  t->Int("charset", font.charset, 0, 255);
+  t->Bool("italic", italic);
+  t->Bool("underline", underline);
+  t->Int("charset", charset, 0, 255);
   t->CheckUnknown();
-  out = FontSpecText(font);
+  font.italic = italic;
+  font.underline = underline;
+  font.charSet = static_cast<std::uint8_t>(charset);
+  out = FormatFontSpec(font);
 }
 
 void Color(TableReader& t, std::string_view key, std::int32_t& out) {

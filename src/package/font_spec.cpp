@@ -1,7 +1,7 @@
-#include "setup_ui/font_spec.h"
+#include "font_spec.h"
 
-#include "package/gbk.h"
-#include "package/package_trailer.h"
+#include "gbk.h"
+#include "package_trailer.h"
 
 namespace sk {
 namespace {
@@ -41,6 +41,13 @@ FontSpec ParseFontSpec(std::string_view text) {
   f.weight = num(12);
   f.width = hasWidth ? ParseDecimal(rest) : 0;
   return f;
+}
+
+std::string FormatFontSpec(const FontSpec& f) {
+  const auto n = [](std::int32_t v) { return std::to_string(v) + ":"; };
+  return n(f.charSet) + n(f.clipPrecision) + n(f.escapement) + f.faceName + ":" + n(f.height) + n(f.italic) +
+         n(f.orientation) + n(f.outPrecision) + n(f.pitchAndFamily) + n(f.quality) + n(f.strikeOut) +
+         n(f.underline) + n(f.weight) + std::to_string(f.width);
 }
 
 }  // namespace sk

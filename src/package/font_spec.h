@@ -20,6 +20,8 @@ struct FontSpec {
 
 // Fields that are missing stay 0; text that is no number reads as 0.
 FontSpec ParseFontSpec(std::string_view text);
+// The text form of a font; the face name must hold no colon.
+std::string FormatFontSpec(const FontSpec& font);
 
 // The offset of the headline's shadow, right and down: a tenth of the font's height.
 inline int ShadowOffset(const FontSpec& font) { return -font.height / 10; }
