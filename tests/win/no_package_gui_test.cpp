@@ -6,14 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "resource_ids.h"
 #include "setup_ui/exit_codes.h"
-#include "support/temp_dir.h"
-#include "win/child_process.h"
 #include "win/driver/input.h"
 #include "win/driver/program.h"
 #include "win/driver/windows.h"
+#include "win/setup_gui.h"
 
 namespace sk::test {
 namespace {
@@ -28,13 +28,8 @@ struct CloseCase {
 class NoPackage : public testing::TestWithParam<CloseCase> {};
 
 TEST_P(NoPackage, ShowsTheFailureBoxAloneAndEnds) {
-  TempDir temp;
-  // The box must show even where the runner's environment asks for no message boxes.
-  gui::Program setup(HostPath(SK_SETUP_EXE),
-                     {"", {{"TEMP", temp.path()}, {"TMP", temp.path()}, {"SETUPKIT_NO_UI", ""}}});
-  gui::WindowQuery query;
-  query.processId = setup.id();
-  HWND box = gui::WaitForWindow(query);
+  SetupWithoutPackage setup;
+  HWND box = setup.WaitForBox();
   ASSERT_NE(box, nullptr);
 
   EXPECT_EQ(gui::ClassName(box), "#32770");
@@ -45,10 +40,12 @@ TEST_P(NoPackage, ShowsTheFailureBoxAloneAndEnds) {
   EXPECT_TRUE(gui::IsShown(Control(box, IDC_MESSAGE_BUTTON1)));
   EXPECT_FALSE(gui::IsShown(Control(box, IDC_MESSAGE_BUTTON2)));
   EXPECT_FALSE(gui::IsShown(Control(box, IDC_MESSAGE_BUTTON3)));
-  EXPECT_EQ(gui::FindWindows(query), std::vector<HWND>{box});
+  gui::WindowQuery any;
+  any.processId = setup.program().id();
+  EXPECT_EQ(gui::FindWindows(any), std::vector<HWND>{box});
 
   ASSERT_TRUE(GetParam().close(box));
-  EXPECT_EQ(setup.WaitForExit(), static_cast<DWORD>(kSetupExitStartFailed));
+  EXPECT_EQ(setup.program().WaitForExit(), static_cast<DWORD>(kSetupExitStartFailed));
 }
 
 INSTANTIATE_TEST_SUITE_P(

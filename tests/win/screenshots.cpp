@@ -41,12 +41,8 @@ bool MessageBoxShot(const std::string& folder, const char* name, const std::stri
 }
 
 bool StartFailureShot(const std::string& folder) {
-  TempDir temp;
-  gui::Program setup(HostPath(SK_SETUP_EXE),
-                     {"", {{"TEMP", temp.path()}, {"TMP", temp.path()}, {"SETUPKIT_NO_UI", ""}}});
-  gui::WindowQuery query;
-  query.processId = setup.id();
-  HWND box = gui::WaitForWindow(query);
+  SetupWithoutPackage setup;
+  HWND box = setup.WaitForBox();
   return box && Save(gui::CaptureWhenSettled(gui::ScreenRect(box)), folder, "start-failure.png");
 }
 

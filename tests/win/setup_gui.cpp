@@ -37,6 +37,16 @@ std::string SetupUnderTest::PrivateFolder() const {
   return temp_.File(found.cFileName) + "\\";
 }
 
+SetupWithoutPackage::SetupWithoutPackage()
+    : program_(HostPath(SK_SETUP_EXE),
+               {"", {{"TEMP", temp_.path()}, {"TMP", temp_.path()}, {"SETUPKIT_NO_UI", ""}}}) {}
+
+HWND SetupWithoutPackage::WaitForBox() {
+  gui::WindowQuery query;
+  query.processId = program_.id();
+  return gui::WaitForWindow(query);
+}
+
 bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

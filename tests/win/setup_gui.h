@@ -39,6 +39,20 @@ class SetupUnderTest {
   std::unique_ptr<gui::Program> program_;
 };
 
+// setup.exe as built, without a package, with a temporary folder of its own. Its failed-start
+// box shows even where the runner's environment asks for no message boxes.
+class SetupWithoutPackage {
+ public:
+  SetupWithoutPackage();
+  gui::Program& program() { return program_; }
+  // Its first window (the failed-start box), or nullptr when none shows in time.
+  HWND WaitForBox();
+
+ private:
+  TempDir temp_;
+  gui::Program program_;
+};
+
 bool FileExists(const std::string& path);
 
 }  // namespace sk::test
