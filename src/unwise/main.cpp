@@ -1,33 +1,11 @@
-// unwise.exe: reads the settings that setup appended to its own file.
+// unwise.exe, the uninstaller.
 #include <windows.h>
 
-#include <string>
-
-#include "package/uninstall_settings.h"
 #include "shared/dll_hardening.h"
-#include "shared/private_temp.h"
-#include "shared/process_paths.h"
-#include "shared/start_failure.h"
-#include "unwise/exit_codes.h"
+#include "unwise/unwise_app.h"
 
-namespace {
-
-bool LoadSettings(sk::UninstallSettings& settings) {
-  std::string ownPath;
-  return sk::GetOwnPath(ownPath) && sk::CreatePrivateTempFolder("unwise") &&
-         sk::LoadUninstallerConfig(ownPath, sk::PrivateTempFolder(), settings) == 1;
-}
-
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   sk::HardenDllSearch();
-  sk::UninstallSettings settings;
-  const bool loaded = LoadSettings(settings);
-  sk::RemovePrivateTempFolder();
-  if (!loaded) {
-    sk::ReportStartFailure();
-    return sk::kUnwiseExitStartFailed;
-  }
-  return sk::kUnwiseExitOk;
+  static sk::CUnwiseApp app;
+  return app.InitInstance(commandLine ? commandLine : "");
 }
