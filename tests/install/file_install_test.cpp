@@ -121,6 +121,7 @@ TEST(FileInstall, ReadOnlyDestinationsAreReplacedOnlyByThePlainCopy) {
   f.Add("zipped.txt", ZipOf(f.dir, "new zipped"), true);
   for (const char* name : {"plain.txt", "zipped.txt"}) {
     const fs::path path = f.dir.path() + "app\\" + name;
+    fs::create_directories(path.parent_path());  // on Windows app is a folder
     test::WriteAll(path.string(), "old");
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   }
@@ -129,6 +130,7 @@ TEST(FileInstall, ReadOnlyDestinationsAreReplacedOnlyByThePlainCopy) {
   EXPECT_EQ(f.Installed("plain.txt"), "new plain");
   EXPECT_FALSE(f.Install(1));
   EXPECT_EQ(f.Installed("zipped.txt"), "old");
+  fs::permissions(f.dir.path() + "app\\zipped.txt", fs::perms::owner_all);  // so the folder can go
 }
 
 TEST(FileInstall, PlainCopyBarsAndPauses) {
