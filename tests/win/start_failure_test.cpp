@@ -20,9 +20,11 @@ std::string ClassName(HWND window) {
   return name;
 }
 
+// WM_GETTEXT, bounded: GetWindowTextA does not read another process's edit controls.
 std::string WindowText(HWND window) {
   char text[256] = {};
-  GetWindowTextA(window, text, sizeof text);
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &copied);
   return text;
 }
 
@@ -47,14 +49,16 @@ HWND FindMessageBox(DWORD processId) {
   return search.found;
 }
 
-// The box's message: the text of its one static control that has any.
+// The box's message: the text of its one static or edit control that has any (the system's box
+// shows it in a static, setup's own box in a read-only edit).
 std::string MessageText(HWND box) {
   std::string text;
   EnumChildWindows(
       box,
       [](HWND child, LPARAM param) -> BOOL {
         auto* t = reinterpret_cast<std::string*>(param);
-        if (ClassName(child) == "Static" && !WindowText(child).empty()) *t = WindowText(child);
+        const std::string kind = ClassName(child);
+        if ((kind == "Static" || kind == "Edit") && !WindowText(child).empty()) *t = WindowText(child);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&text));
