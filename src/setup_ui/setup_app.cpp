@@ -12,6 +12,7 @@
 #include "setup_ui/music_thread.h"
 #include "setup_ui/splash_dlg.h"
 #include "setup_ui/test_switches.h"
+#include "setup_ui/wizard_sheet.h"
 #include "shared/com_helpers.h"
 #include "shared/env_switch.h"
 #include "shared/private_temp.h"
@@ -46,10 +47,9 @@ void InitCommonControlClasses() {
   InitCommonControlsEx(&classes);
 }
 
-// Until the wizard exists, its place is empty; the test switch keeps the background window up
-// there for as long as the tests look at it.
+// Instead of the wizard, the test switch keeps the background window up for as long as the
+// tests look at it.
 void HoldAtWizard() {
-  if (!EnvironmentSwitchSet(kHoldAtWizardVariable)) return;
   MSG message;
   while (IsWindow(MainWindow()) && GetMessageA(&message, nullptr, 0, 0) > 0) {
     if (IsDialogMessageA(MainWindow(), &message)) continue;
@@ -83,9 +83,13 @@ int CSetupApp::InitInstance() {
   StartMusicThread();
   if (config().splashPicture.present() && !RunSplash()) return kSetupExitCancelled;
   if (config().backgroundEnabled) OpenBackgroundWindow();
-  HoldAtWizard();
+  int status = kSetupExitOk;
+  if (EnvironmentSwitchSet(kHoldAtWizardVariable))
+    HoldAtWizard();
+  else
+    status = RunWizard();
   ShutDown();
-  return kSetupExitOk;
+  return status;
 }
 
 bool CSetupApp::LoadSetupConfig() {

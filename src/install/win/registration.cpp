@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace sk {
 
 namespace {
@@ -17,16 +19,18 @@ HKEY RootKey(RegRoot root) {
   return HKEY_CURRENT_USER;
 }
 
-// Text values carry their length without a terminating zero, as the uninstaller and the folder
-// page expect to read them back.
+// Text values carry their length without a terminating zero. The system adds the zero itself
+// when the byte after the given count happens to be one, as it always is after a std::string's
+// text, so the text goes in from a copy that ends in a byte that is not zero.
 void SetValue(HKEY key, const RegValue& value) {
   if (value.number) {
     const DWORD number = *value.number;
     RegSetValueExA(key, value.name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
     return;
   }
-  RegSetValueExA(key, value.name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.text.data()),
-                 static_cast<DWORD>(value.text.size()));
+  std::vector<BYTE> text(value.text.begin(), value.text.end());
+  text.push_back(0xFF);
+  RegSetValueExA(key, value.name.c_str(), 0, REG_SZ, text.data(), static_cast<DWORD>(value.text.size()));
 }
 
 void ApplyKeyWrite(const RegKeyWrite& write) {

@@ -1,0 +1,222 @@
+// The wizard from the welcome page to the finish page under the driver: files installed, the
+// registry entries written, and the folder page left out.
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "support/temp_dir.h"
+#include "support/test_package.h"
+#include "win/child_process.h"
+#include "win/driver/input.h"
+#include "win/driver/program.h"
+#include "win/driver/windows.h"
+#include "win/setup_gui.h"
+
+namespace sk::test {
+namespace {
+
+using gui::Control;
+
+constexpr int kNext = 0x3024;
+constexpr int kFinish = 0x3025;
+constexpr int kAccept = 1004;
+constexpr int kFolderEdit = 1001;
+
+std::string Unique(const char* stem) { return std::string(stem) + std::to_string(GetCurrentProcessId()); }
+
+// A package of two plain files, English texts and a product key of this process's own.
+struct WizardPackage {
+  SetupConfig config;
+  std::string product = Unique("SkWizard");
+  std::vector<std::pair<std::string, std::string>> files = {{"readme.txt", "hello"}, {"app.exe", "MZ-program"}};
+
+  WizardPackage() {
+    config.productName = product;
+    config.productKey = product;
+    config.version = "1.5";
+    config.uninstallDisplayName = product + " display";
+    config.uiTexts[0] = "FALSE";
+    for (int i = 1; i < kUiTextCount; ++i) config.uiTexts[static_cast<std::size_t>(i)] = "t" + std::to_string(i);
+    config.pageTexts[kCopyingPage][3] = "0";
+    config.fileTypes[0] = {"INSTALL\\app.exe", "skw", 2};
+  }
+
+  std::string Write(const TempDir& folder) const {
+    PackageBuilder builder(ReadAll(HostPath(SK_SETUP_EXE)));
+    SetupConfig packaged = config;
+    for (const auto& [name, data] : files) {
+      FileEntry entry;
+      entry.name = name;
+      const BlockRef block = builder.AddBlock(data);
+      entry.offset = block.offset;
+      entry.size = block.length;
+      packaged.files.push_back(entry);
+    }
+    const std::string path = folder.File("setup.exe");
+    WriteAll(path, builder.Finish(packaged));
+    return path;
+  }
+};
+
+// The byte count a value is stored with, as the registry holds it (UTF-16); 0 when missing.
+DWORD StoredBytes(HKEY root, const wchar_t* key, const wchar_t* name) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExW(root, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return 0;
+  DWORD size = 0;
+  if (RegQueryValueExW(opened, name, nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS) size = 0;
+  RegCloseKey(opened);
+  return size;
+}
+
+std::optional<std::string> RegText(HKEY root, const std::string& key, const char* name) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return std::nullopt;
+  char buffer[512] = {};
+  DWORD size = sizeof buffer - 1, type = 0;
+  const LONG read = RegQueryValueExA(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
+  RegCloseKey(opened);
+  if (read != ERROR_SUCCESS) return std::nullopt;
+  if (type == REG_DWORD) return std::to_string(*reinterpret_cast<DWORD*>(buffer));
+  return std::string(buffer, strnlen(buffer, size));
+}
+
+HWND WaitForWizard(gui::Program& program, const std::string& title) {
+  gui::WindowQuery query;
+  query.processId = program.id();
+  query.title = title;
+  return gui::WaitForWindow(query);
+}
+
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD timeoutMs = gui::DefaultWaitMs()) {
+  for (const DWORD end = GetTickCount() + timeoutMs; GetTickCount() < end; Sleep(50))
+    if (condition()) return true;
+  return condition();
+}
+
+// The wizard's button once it is shown and enabled; the copying takes a few seconds of pauses.
+bool WaitForButton(HWND sheet, int id) {
+  return WaitUntil(
+      [&] {
+        HWND button = Control(sheet, id);
+        return button && gui::IsShown(button) && gui::IsEnabled(button);
+      },
+      gui::DefaultWaitMs() * 4);
+}
+
+// A control of the page the wizard shows, once that page is up.
+HWND WaitForPageControl(HWND sheet, int id) {
+  HWND control = nullptr;
+  WaitUntil([&] {
+    for (HWND page = FindWindowExA(sheet, nullptr, "#32770", nullptr); page; page = FindWindowExA(sheet, page, "#32770", nullptr))
+      if (gui::IsShown(page) && GetDlgItem(page, id)) control = GetDlgItem(page, id);
+    return control != nullptr;
+  });
+  return control;
+}
+
+void RemoveRegistration(const WizardPackage& package) {
+  RegDeleteTreeA(HKEY_CURRENT_USER, ("Software\\" + package.product).c_str());
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, ("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + package.product).c_str());
+  RegDeleteTreeA(HKEY_CLASSES_ROOT, ".skw");
+  RegDeleteTreeA(HKEY_CLASSES_ROOT, "skwfile");
+}
+
+TEST(WizardInstall, InstallsThroughEveryPageAndRegistersTheProduct) {
+  WizardPackage package;
+  TempDir folder, temp, target;
+  const std::string installFolder = target.File("Product Dir");
+  gui::Program program(package.Write(folder), gui::LaunchOptions{"", {{"TEMP", temp.path()}, {"TMP", temp.path()}}});
+  HWND sheet = WaitForWizard(program, package.product);
+  ASSERT_NE(sheet, nullptr);
+  ASSERT_TRUE(WaitForButton(sheet, kNext));
+  ASSERT_TRUE(gui::Click(Control(sheet, kNext)));
+  // The agreement page offers Next only once accepted.
+  HWND accept = WaitForPageControl(sheet, kAccept);
+  ASSERT_NE(accept, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return !gui::IsEnabled(Control(sheet, kNext)); }));
+  ASSERT_TRUE(gui::Click(accept));
+  ASSERT_TRUE(WaitForButton(sheet, kNext));
+  ASSERT_TRUE(gui::Click(Control(sheet, kNext)));
+  HWND edit = WaitForPageControl(sheet, kFolderEdit);
+  ASSERT_NE(edit, nullptr);
+  DWORD_PTR ignored = 0;
+  ASSERT_TRUE(SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(installFolder.c_str()), SMTO_ABORTIFHUNG,
+                                  gui::DefaultWaitMs(), &ignored));
+  ASSERT_TRUE(gui::Click(Control(sheet, kNext)));
+  ASSERT_TRUE(WaitForButton(sheet, kFinish));
+  ASSERT_TRUE(gui::Click(Control(sheet, kFinish)));
+  const auto exitCode = program.WaitForExit();
+  ASSERT_TRUE(exitCode);
+  EXPECT_EQ(*exitCode, 0u);
+
+  for (const auto& [name, data] : package.files) EXPECT_EQ(ReadAll(installFolder + "\\" + name), data) << name;
+  EXPECT_TRUE(FileExists(installFolder + "\\unwise.exe"));
+  const std::string app = installFolder + "\\app.exe";
+  const std::string uninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + package.product;
+  EXPECT_EQ(RegText(HKEY_CLASSES_ROOT, ".skw", ""), "skwfile");
+  EXPECT_EQ(StoredBytes(HKEY_CLASSES_ROOT, L".skw", L""), 7 * sizeof(wchar_t));  // no terminating zero
+  EXPECT_EQ(RegText(HKEY_CLASSES_ROOT, "skwfile\\DefaultIcon", ""), app + ",2");
+  EXPECT_EQ(RegText(HKEY_CLASSES_ROOT, "skwfile\\shell\\open\\command", ""), "\"" + app + "\" \"%1\"");
+  EXPECT_EQ(RegText(HKEY_LOCAL_MACHINE, uninstall, "DisplayName"), package.product + " display");
+  EXPECT_EQ(RegText(HKEY_LOCAL_MACHINE, uninstall, "UninstallString"), "\"" + installFolder + "\\unwise.exe\"");
+  EXPECT_EQ(RegText(HKEY_LOCAL_MACHINE, uninstall, "NoModify"), "1");
+  EXPECT_EQ(RegText(HKEY_CURRENT_USER, "Software\\" + package.product, "InstallPath"), installFolder);
+  EXPECT_EQ(RegText(HKEY_CURRENT_USER, "Software\\" + package.product, "Version"), "1.5");
+  std::string setupFolder = folder.path();
+  if (!setupFolder.empty() && setupFolder.back() == '\\') setupFolder.pop_back();
+  EXPECT_EQ(RegText(HKEY_CURRENT_USER, "Software\\" + package.product, "SourcePath"), setupFolder);
+  RemoveRegistration(package);
+}
+
+TEST(WizardInstall, FolderPageLeftOutGivesFourPagesAndTheDefaultFolder) {
+  WizardPackage package;
+  package.config.pageTexts[kFolderPage][7] = "TRUE";
+  package.config.pageTexts[kFolderPage][6] = "\xce\xd2\xb5\xc4\xce\xc4\xb5\xb5";  // 我的文档
+  package.config.pageTexts[kFolderPage][5] = package.product;
+  package.config.noUninstaller = true;
+  TempDir folder, temp;
+  gui::Program program(package.Write(folder), gui::LaunchOptions{"", {{"TEMP", temp.path()}, {"TMP", temp.path()}}});
+  HWND sheet = WaitForWizard(program, package.product);
+  ASSERT_NE(sheet, nullptr);
+  LRESULT pages = 0;
+  ASSERT_TRUE(gui::Ask(sheet, PSM_GETTABCONTROL, 0, 0, pages));
+  const HWND tabs = reinterpret_cast<HWND>(pages);
+  LRESULT count = 0;
+  ASSERT_TRUE(gui::Ask(tabs, TCM_GETITEMCOUNT, 0, 0, count));
+  EXPECT_EQ(count, 4);
+  ASSERT_TRUE(WaitForButton(sheet, kNext));
+  ASSERT_TRUE(gui::Click(Control(sheet, kNext)));
+  HWND accept = WaitForPageControl(sheet, kAccept);
+  ASSERT_NE(accept, nullptr);
+  ASSERT_TRUE(gui::Click(accept));
+  ASSERT_TRUE(WaitForButton(sheet, kNext));
+  EXPECT_EQ(gui::ControlText(sheet, kNext), "t4");
+  ASSERT_TRUE(gui::Click(Control(sheet, kNext)));
+  ASSERT_TRUE(WaitForButton(sheet, kFinish));
+  LRESULT index = -1;
+  ASSERT_TRUE(gui::Ask(sheet, PSM_GETCURRENTPAGEHWND, 0, 0, index));
+  LRESULT finishIndex = -1;
+  ASSERT_TRUE(gui::Ask(sheet, PSM_HWNDTOINDEX, static_cast<WPARAM>(index), 0, finishIndex));
+  EXPECT_EQ(finishIndex, 3);
+  ASSERT_TRUE(gui::Click(Control(sheet, kFinish)));
+  ASSERT_TRUE(program.WaitForExit());
+  char documents[MAX_PATH] = {};
+  ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, documents, CSIDL_PERSONAL, FALSE));
+  const std::string installed = std::string(documents) + "\\" + package.product;
+  EXPECT_EQ(ReadAll(installed + "\\readme.txt"), "hello");
+  EXPECT_FALSE(FileExists(installed + "\\unwise.exe"));
+  EXPECT_FALSE(RegText(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + package.product,
+                       "DisplayName"));
+  RemoveRegistration(package);
+  for (const auto& [name, data] : package.files) DeleteFileA((installed + "\\" + name).c_str());
+  RemoveDirectoryA(installed.c_str());
+}
+
+}  // namespace
+}  // namespace sk::test
