@@ -84,6 +84,34 @@ INSTANTIATE_TEST_SUITE_P(
                     LanguageCase{false, "正在准备卸载Demo...", "取消", "Demo 卸载完成...", "请单击 [完成] 退出"}),
     [](const auto& info) { return std::string(info.param.english ? "English" : "Chinese"); });
 
+// The folder of a path: the text before its last backslash.
+std::string FolderOfPath(const std::string& path) { return path.substr(0, path.rfind('\\')); }
+
+// Wine keeps no access lists on files, so the folder's list is checked where it is made
+// (tests/shared/private_temp_test.cpp); here, that the copy lives in such a folder.
+TEST(UnwiseRelocation, TheCopyRunsFromAPrivateFolderThatTheNextRunClears) {
+  UnwiseUnderTest unwise(UninstallConfig(true));
+  unwise.Start();
+  HWND window = unwise.WaitForWindow();
+  ASSERT_NE(window, nullptr);
+  const std::string first = unwise.RelocatedCopy();
+  ASSERT_TRUE(FileExists(first));
+  EXPECT_NE(FolderOfPath(first) + "\\", unwise.temp()) << "not the shared temporary folder itself";
+  EXPECT_EQ(FolderOfPath(first).rfind(unwise.temp() + "setupkit-unwise-", 0), 0u) << first;
+  ASSERT_TRUE(gui::Click(gui::Control(window, IDCANCEL)));
+  ASSERT_TRUE(gui::WaitForWindowGone(window));
+  EXPECT_TRUE(FileExists(first)) << "the copy stays";
+
+  unwise.Start();
+  EXPECT_EQ(unwise.program().WaitForExit(), static_cast<DWORD>(kUnwiseExitOk));
+  HWND again = unwise.WaitForWindow();
+  ASSERT_NE(again, nullptr);
+  EXPECT_FALSE(FileExists(FolderOfPath(first))) << "the earlier run's folder is cleared";
+  EXPECT_TRUE(FileExists(unwise.RelocatedCopy()));
+  ASSERT_TRUE(gui::Click(gui::Control(again, IDCANCEL)));
+  EXPECT_TRUE(gui::WaitForWindowGone(again));
+}
+
 struct RemainCase {
   const char* name;
   int button;
@@ -185,6 +213,55 @@ INSTANTIATE_TEST_SUITE_P(Runs, UnwiseCopy,
                                          CopyCase{"UpperCase", "GLB1A2B.EXE", false, "upper"},
                                          CopyCase{"Quoted", "glb1a2b.exe", true, "quoted"},
                                          CopyCase{"Blanks", "glb1a2b.exe", false, "with some blanks"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A handed-over path without a file: the open-file dialog asks, in that path's folder.
+struct ChooseCase {
+  const char* name;
+  const char* chosen;
+  bool opensWindow;
+};
+
+class UnwiseChooseLog : public testing::TestWithParam<ChooseCase> {};
+
+TEST_P(UnwiseChooseLog, GoesOnOnlyWithALogOfThatName) {
+  UnwiseUnderTest unwise(UninstallConfig(true));
+  const std::string elsewhere = unwise.temp() + "x";
+  CreateDirectoryA(elsewhere.c_str(), nullptr);
+  const std::string chosen = elsewhere + "\\" + GetParam().chosen;
+  WriteAll(chosen, SetupLogHeadBytes({}));
+  const std::string copy = unwise.temp() + "glb1a2b.exe";
+  ASSERT_TRUE(CopyFileA((unwise.install() + "unwise.exe").c_str(), copy.c_str(), FALSE));
+  unwise.StartProgram(copy, unwise.install() + "gone\\setup.log");
+
+  gui::WindowQuery query;
+  query.processId = unwise.program().id();
+  query.className = "#32770";
+  HWND dialog = gui::WaitForWindow(query);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_NE(gui::WindowText(dialog), "Demo") << "the file dialog comes first";
+  // The file name field: a combo box in the explorer-style dialog.
+  HWND name = gui::Control(dialog, 0x47c);
+  ASSERT_NE(name, nullptr);
+  SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(chosen.c_str()));
+  ASSERT_TRUE(gui::Click(gui::Control(dialog, IDOK)));
+
+  if (!GetParam().opensWindow) {
+    EXPECT_EQ(unwise.program().WaitForExit(), static_cast<DWORD>(kUnwiseExitOk));
+    EXPECT_TRUE(FileExists(chosen));
+    return;
+  }
+  HWND window = unwise.WaitForWindow();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(unwise.RunRemoval(window));
+  EXPECT_FALSE(FileExists(chosen)) << "the chosen log is the one processed";
+  ASSERT_TRUE(gui::Click(gui::Control(window, IDOK)));
+  EXPECT_EQ(unwise.program().WaitForExit(), static_cast<DWORD>(kUnwiseExitOk));
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, UnwiseChooseLog,
+                         testing::Values(ChooseCase{"SetupLogInCapitals", "SETUP.LOG", true},
+                                         ChooseCase{"OtherName", "other.log", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
