@@ -44,6 +44,10 @@ struct WizardPackage {
     for (int i = 1; i < kUiTextCount; ++i) config.uiTexts[static_cast<std::size_t>(i)] = "t" + std::to_string(i);
     config.pageTexts[kCopyingPage][3] = "0";
     config.fileTypes[0] = {"INSTALL\\app.exe", "skw", 2};
+    config.fileMenuName = product + " open";
+    config.fileMenuProgram = "INSTALL\\app.exe";
+    config.folderMenuName = product + " missing";
+    config.folderMenuProgram = "INSTALL\\missing.exe";
   }
 
   std::string Write(const TempDir& folder) const {
@@ -125,6 +129,7 @@ void RemoveRegistration(const WizardPackage& package) {
   RegDeleteTreeA(HKEY_LOCAL_MACHINE, ("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + package.product).c_str());
   RegDeleteTreeA(HKEY_CLASSES_ROOT, ".skw");
   RegDeleteTreeA(HKEY_CLASSES_ROOT, "skwfile");
+  RegDeleteTreeA(HKEY_CLASSES_ROOT, ("*\\shell\\" + package.config.fileMenuName).c_str());
 }
 
 TEST(WizardInstall, InstallsThroughEveryPageAndRegistersTheProduct) {
@@ -163,6 +168,9 @@ TEST(WizardInstall, InstallsThroughEveryPageAndRegistersTheProduct) {
   EXPECT_EQ(StoredBytes(HKEY_CLASSES_ROOT, L".skw", L""), 7 * sizeof(wchar_t));  // no terminating zero
   EXPECT_EQ(RegText(HKEY_CLASSES_ROOT, "skwfile\\DefaultIcon", ""), app + ",2");
   EXPECT_EQ(RegText(HKEY_CLASSES_ROOT, "skwfile\\shell\\open\\command", ""), "\"" + app + "\" \"%1\"");
+  EXPECT_EQ(RegText(HKEY_CLASSES_ROOT, "*\\shell\\" + package.config.fileMenuName + "\\command", ""), "\"" + app + "\"");
+  // The folder entry's program was never installed, so the entry is dropped.
+  EXPECT_FALSE(RegText(HKEY_CLASSES_ROOT, "folder\\shell\\" + package.config.folderMenuName + "\\command", ""));
   EXPECT_EQ(RegText(HKEY_LOCAL_MACHINE, uninstall, "DisplayName"), package.product + " display");
   EXPECT_EQ(RegText(HKEY_LOCAL_MACHINE, uninstall, "UninstallString"), "\"" + installFolder + "\\unwise.exe\"");
   EXPECT_EQ(RegText(HKEY_LOCAL_MACHINE, uninstall, "NoModify"), "1");
@@ -216,6 +224,36 @@ TEST(WizardInstall, FolderPageLeftOutGivesFourPagesAndTheDefaultFolder) {
   RemoveRegistration(package);
   for (const auto& [name, data] : package.files) DeleteFileA((installed + "\\" + name).c_str());
   RemoveDirectoryA(installed.c_str());
+}
+
+TEST(WizardInstall, AbortAtTheFreeSpaceQuestionShowsNoWizard) {
+  WizardPackage package;
+  package.config.pageTexts[kFolderPage][7] = "TRUE";
+  package.config.pageTexts[kFolderPage][6] = "\xce\xd2\xb5\xc4\xce\xc4\xb5\xb5";  // 我的文档
+  package.config.pageTexts[kFolderPage][5] = package.product;
+  package.config.requiredMegabytes = "99999999";
+  TempDir folder, temp;
+  gui::Program program(package.Write(folder), gui::LaunchOptions{"", {{"TEMP", temp.path()}, {"TMP", temp.path()}}});
+  gui::WindowQuery query;
+  query.processId = program.id();
+  query.className = "#32770";
+  HWND box = gui::WaitForWindow(query);
+  ASSERT_NE(box, nullptr);
+  const std::string question = gui::ControlText(box, 1105);
+  EXPECT_EQ(question.rfind("The setup need space 99999999.0 MB,but left only ", 0), 0u) << question;
+  EXPECT_EQ(gui::ControlText(box, 1100), "Retry");
+  EXPECT_EQ(gui::ControlText(box, 1102), "Abort");
+  EXPECT_EQ(gui::ControlText(box, 1104), "Ignore");
+  // Retry measures again and, still short of space, asks again.
+  ASSERT_TRUE(gui::Click(Control(box, 1100)));
+  ASSERT_TRUE(gui::WaitForWindowGone(box));
+  box = gui::WaitForWindow(query);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(gui::ControlText(box, 1105).rfind("The setup need space 99999999.0 MB", 0), 0u);
+  ASSERT_TRUE(gui::Click(Control(box, 1102)));
+  const auto exitCode = program.WaitForExit();
+  ASSERT_TRUE(exitCode);
+  EXPECT_EQ(*exitCode, 4u);  // aborted at the free-space question
 }
 
 }  // namespace
