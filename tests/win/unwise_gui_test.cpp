@@ -7,6 +7,7 @@
 #include "resource_ids.h"
 #include "support/temp_dir.h"
 #include "unwise/exit_codes.h"
+#include "win/driver/capture.h"
 #include "win/driver/input.h"
 #include "win/driver/wait.h"
 #include "win/driver/windows.h"
@@ -140,6 +141,11 @@ TEST_P(UnwiseRemaining, ListsTheUsersFileAndLetsTheButtonsDecide) {
   EXPECT_EQ(gui::ControlText(window, IDC_UNWISE_STATUS2), "");
   EXPECT_EQ(gui::ControlText(window, IDOK), "Delete");
   EXPECT_EQ(gui::ControlText(window, IDCANCEL), "Exit");
+  // Below its only item the list shows its own background.
+  const RECT rect = gui::ScreenRect(list);
+  const auto picture = gui::CaptureWhenSettled(rect);
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->Pixel(picture->width / 2, picture->height - 8), (gui::Rgb{214, 211, 206}));
 
   ASSERT_TRUE(gui::Click(gui::Control(window, GetParam().button)));
   EXPECT_TRUE(gui::WaitForWindowGone(window));
