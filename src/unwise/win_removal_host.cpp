@@ -34,7 +34,12 @@ std::optional<std::int64_t> WindowRemovalHost::FileSize(const std::string& path)
 
 bool WindowRemovalHost::DeleteFile(const std::string& path) { return DeleteFileNormal(path); }
 
-void WindowRemovalHost::UnregisterServer(const std::string& path) { sk::UnregisterServer(path); }
+void WindowRemovalHost::UnregisterServer(const std::string& path) {
+  // A library that unregistered itself stays loaded; loaded, its file could not be deleted
+  // next, so the uninstaller lets it go at once.
+  if (!sk::UnregisterServer(path)) return;
+  if (HMODULE library = GetModuleHandleA(path.c_str())) FreeLibrary(library);
+}
 
 void WindowRemovalHost::DeleteKey(RegRoot root, const std::string& path) { DeleteRegKey(RootKey(root), path); }
 

@@ -10,6 +10,7 @@
 #include "shared/special_folder.h"
 #include "support/temp_dir.h"
 #include "unwise/win_file_removal.h"
+#include "win/child_process.h"
 #include "win/driver/input.h"
 #include "win/driver/windows.h"
 #include "win/setup_gui.h"
@@ -142,6 +143,22 @@ TEST(UnwiseGuard, AFileThatCannotBeDeletedIsSkippedWithoutABox) {
   EXPECT_EQ(gui::ControlText(window, IDCANCEL), "Exit");
   CloseHandle(file);
   ASSERT_TRUE(gui::Click(gui::Control(window, IDCANCEL)));
+  EXPECT_TRUE(gui::WaitForWindowGone(window));
+}
+
+TEST(UnwiseGuard, ALibraryIsUnregisteredWhileItIsStillThereAndThenDeleted) {
+  UnwiseUnderTest unwise(UninstallConfig(true));
+  const std::string library = unwise.install() + "demo.OCX";
+  ASSERT_TRUE(CopyFileA(HostPath(SK_REGISTER_DLL).c_str(), library.c_str(), FALSE));
+  const std::string record = unwise.temp() + "register.log";
+  unwise.WriteLog({{library}, {}, "", ""});
+  unwise.Start("", {{"SK_REGISTER_LOG", record}});
+  HWND window = unwise.WaitForWindow();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(unwise.RunRemoval(window));
+  EXPECT_EQ(ReadAll(record).rfind("unregister " + library, 0), 0u) << ReadAll(record);
+  EXPECT_FALSE(FileExists(library));
+  ASSERT_TRUE(gui::UseCloseBox(window));
   EXPECT_TRUE(gui::WaitForWindowGone(window));
 }
 

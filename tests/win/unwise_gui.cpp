@@ -33,11 +33,15 @@ void UnwiseUnderTest::WriteLog(const SetupLogHead& head, const std::vector<std::
   WriteAll(LogPath(), log);
 }
 
-void UnwiseUnderTest::Start(const std::string& arguments) { StartProgram(install_.File("unwise.exe"), arguments); }
+void UnwiseUnderTest::Start(const std::string& arguments, std::vector<std::pair<std::string, std::string>> environment) {
+  StartProgram(install_.File("unwise.exe"), arguments, std::move(environment));
+}
 
-void UnwiseUnderTest::StartProgram(const std::string& program, const std::string& arguments) {
-  program_ = std::make_unique<gui::Program>(
-      program, gui::LaunchOptions{arguments, {{"TEMP", temp_.path()}, {"TMP", temp_.path()}}});
+void UnwiseUnderTest::StartProgram(const std::string& program, const std::string& arguments,
+                                   std::vector<std::pair<std::string, std::string>> environment) {
+  environment.emplace_back("TEMP", temp_.path());
+  environment.emplace_back("TMP", temp_.path());
+  program_ = std::make_unique<gui::Program>(program, gui::LaunchOptions{arguments, std::move(environment)});
 }
 
 HWND UnwiseUnderTest::WaitForWindow() const {

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "package/setup_config.h"
@@ -29,10 +30,13 @@ class UnwiseUnderTest {
   const std::string& temp() const { return temp_.path(); }
   std::string LogPath() const { return install_.File("setup.log"); }
 
-  // Starts unwise.exe from the install folder with arguments.
-  void Start(const std::string& arguments = "");
+  // Starts unwise.exe from the install folder with arguments; extra variables on top of TEMP
+  // and TMP.
+  void Start(const std::string& arguments = "",
+             std::vector<std::pair<std::string, std::string>> environment = {});
   // Starts program (a copy the test made) with arguments.
-  void StartProgram(const std::string& program, const std::string& arguments);
+  void StartProgram(const std::string& program, const std::string& arguments,
+                    std::vector<std::pair<std::string, std::string>> environment = {});
   gui::Program& program() { return *program_; }
   // The uninstaller window (title: the product name), or nullptr when none shows in time.
   HWND WaitForWindow() const;
