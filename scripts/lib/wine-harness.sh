@@ -59,6 +59,11 @@ wine_harness_start() {
   "$wine_harness_server" -p </dev/null >/dev/null 2>&1
   [ -f "$WINEPREFIX/.setupkit-ready" ] || wine_harness_create_prefix
   wine_run cmd /c exit </dev/null >/dev/null 2>&1
+  # The desktop's own process (explorer.exe /desktop) starts with the first program that opens
+  # a window and lives on after it; started by a test, it would hold that test's output pipe
+  # open until it ends. Started here, it inherits /dev/null and serves every test.
+  wine_run explorer.exe /desktop </dev/null >/dev/null 2>&1 &
+  wine_run cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 wine_harness_stop() {
