@@ -19,6 +19,7 @@
 #include "support/test_package.h"
 #include "unwise/exit_codes.h"
 #include "win/child_process.h"
+#include "win/driver/program.h"
 
 namespace sk::test {
 namespace {
@@ -160,10 +161,12 @@ TEST_P(SetupRun, WritesThePersonalisedUninstaller) {
   for (const char* name : {kConfigTempName, kAnimationTempName, kMovieTempName, kUninstallerTempName})
     EXPECT_FALSE(PathExists(temp.File(name))) << name;
 
-  // Run as a program of its own, the uninstaller finds its settings.
+  // Run as a program of its own, the uninstaller finds its settings: its first run hands over
+  // to its relocated copy and ends. The copy's window, waiting for a user, ends with the test.
   const std::string relocated = temp.File("X.exe");
   ASSERT_TRUE(CopyFileA(uninstaller.c_str(), relocated.c_str(), FALSE));
-  EXPECT_EQ(RunChild(relocated, {temp.path()}), static_cast<DWORD>(kUnwiseExitOk));
+  gui::Program uninstall(relocated, {.environment = {{"TEMP", temp.path()}, {"TMP", temp.path()}, {"SETUPKIT_NO_UI", "1"}}});
+  EXPECT_EQ(uninstall.WaitForExit(), std::optional<DWORD>(kUnwiseExitOk));
 }
 
 INSTANTIATE_TEST_SUITE_P(Packages, SetupRun,
