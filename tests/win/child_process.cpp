@@ -18,12 +18,16 @@ std::string ChildEnvironment(const ChildOptions& options) {
   char* strings = GetEnvironmentStringsA();
   for (const char* entry = strings; *entry; entry += std::strlen(entry) + 1) {
     const std::string_view e(entry);
-    if (IsVariable(e, "TEMP") || IsVariable(e, "TMP") || IsVariable(e, "SETUPKIT_NO_UI")) continue;
+    if (IsVariable(e, "TEMP") || IsVariable(e, "TMP") || IsVariable(e, "SETUPKIT_NO_UI") ||
+        IsVariable(e, "SETUPKIT_HOLD_AT_WIZARD"))
+      continue;
     block.append(e).push_back('\0');
   }
   FreeEnvironmentStringsA(strings);
   for (const char* name : {"TEMP=", "TMP="}) block.append(name).append(options.tempFolder).push_back('\0');
   if (options.suppressUi) block.append("SETUPKIT_NO_UI=1").push_back('\0');
+  // These tests look at start-up and shutdown: setup goes from one to the other without a wizard.
+  block.append("SETUPKIT_HOLD_AT_WIZARD=1").push_back('\0');
   block.push_back('\0');
   return block;
 }

@@ -43,7 +43,7 @@ HWND WaitForPreparing(SetupUnderTest& setup) { return setup.WaitForTitle(kCaptio
 
 TEST(Splash, EndsByItselfAfterItsDuration) {
   SetupUnderTest setup(SplashConfig(500, kCaption), SomeJpeg());
-  setup.Start();
+  setup.Start({{"SETUPKIT_HOLD_AT_WIZARD", "1"}});  // ends after the start-up windows, without a wizard
   HWND preparing = WaitForPreparing(setup);
   ASSERT_NE(preparing, nullptr);
   EXPECT_EQ(gui::ControlText(preparing, IDC_PREPARE_TEXT), kMessage);
@@ -53,7 +53,7 @@ TEST(Splash, EndsByItselfAfterItsDuration) {
 
 TEST(Splash, WithoutPreparingCaptionShowsNoPreparingDialogAndEndsByItself) {
   SetupUnderTest setup(SplashConfig(300, ""), SomeJpeg());
-  setup.Start();
+  setup.Start({{"SETUPKIT_HOLD_AT_WIZARD", "1"}});  // ends after the start-up windows, without a wizard
   HWND splash = WaitForSplash(setup);
   ASSERT_NE(splash, nullptr);
   gui::WindowQuery owned;
@@ -74,7 +74,7 @@ class SplashCancel : public testing::TestWithParam<CancelCase> {};
 TEST_P(SplashCancel, EndsSetupAndLeavesItsTemporaryFiles) {
   // Long enough that only the test ends it.
   SetupUnderTest setup(SplashConfig(600000, GetParam().caption), SomeJpeg());
-  setup.Start();
+  setup.Start({{"SETUPKIT_HOLD_AT_WIZARD", "1"}});  // ends after the start-up windows, without a wizard
   HWND splash = WaitForSplash(setup);
   ASSERT_NE(splash, nullptr);
   HWND preparing = *GetParam().caption ? WaitForPreparing(setup) : nullptr;
@@ -105,7 +105,7 @@ class SplashCancelLabel : public testing::TestWithParam<LabelCase> {};
 
 TEST_P(SplashCancelLabel, IsEnglishOnlyForExactlyFalse) {
   SetupUnderTest setup(SplashConfig(600000, kCaption, GetParam().language), SomeJpeg());
-  setup.Start();
+  setup.Start({{"SETUPKIT_HOLD_AT_WIZARD", "1"}});  // ends after the start-up windows, without a wizard
   HWND preparing = WaitForPreparing(setup);
   ASSERT_NE(preparing, nullptr);
   EXPECT_EQ(gui::ControlText(preparing, IDCANCEL), GetParam().label);
