@@ -10,5 +10,12 @@ if [ -z "${DISPLAY:-}" ] && [ -f "$WINEPREFIX/.setupkit-display" ]; then
   DISPLAY=$(cat "$WINEPREFIX/.setupkit-display")
   export DISPLAY
 fi
-# Set for Wine only: the host need not have the locale, and bash would warn about it.
-exec env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 /usr/lib/wine/wine64 "$@"
+# The program's output goes through a file: a Wine helper process that the program starts (the
+# desktop's explorer.exe, say) can outlive it, and would otherwise hold ctest's pipe open
+# until it ends. Set for Wine only: the host need not have the locale.
+out=$(mktemp)
+env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 /usr/lib/wine/wine64 "$@" >"$out" 2>&1 </dev/null
+status=$?
+cat "$out"
+rm -f "$out"
+exit "$status"
