@@ -4,17 +4,6 @@
 
 namespace sk {
 
-HKEY RootKey(RegRoot root) {
-  switch (root) {
-    case RegRoot::ClassesRoot: return HKEY_CLASSES_ROOT;
-    case RegRoot::CurrentUser: return HKEY_CURRENT_USER;
-    case RegRoot::LocalMachine: return HKEY_LOCAL_MACHINE;
-    case RegRoot::Users: return HKEY_USERS;
-    case RegRoot::CurrentConfig: return HKEY_CURRENT_CONFIG;
-  }
-  return nullptr;
-}
-
 bool DeleteRegTree(HKEY root, const std::string& path) {
   HKEY key = nullptr;
   if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;

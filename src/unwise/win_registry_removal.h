@@ -6,10 +6,10 @@
 #include <string>
 
 #include "package/registry_layout.h"
+#include "shared/registry_root.h"
 
 namespace sk {
 
-HKEY RootKey(RegRoot root);
 // Deletes the key and everything below it, children first; true when the key could be opened.
 bool DeleteRegTree(HKEY root, const std::string& path);
 // Deletes one value of the key; true when the key could be opened.

@@ -4,20 +4,11 @@
 
 #include <vector>
 
+#include "shared/registry_root.h"
+
 namespace sk {
 
 namespace {
-
-HKEY RootKey(RegRoot root) {
-  switch (root) {
-    case RegRoot::ClassesRoot: return HKEY_CLASSES_ROOT;
-    case RegRoot::CurrentUser: return HKEY_CURRENT_USER;
-    case RegRoot::LocalMachine: return HKEY_LOCAL_MACHINE;
-    case RegRoot::Users: return HKEY_USERS;
-    case RegRoot::CurrentConfig: return HKEY_CURRENT_CONFIG;
-  }
-  return HKEY_CURRENT_USER;
-}
 
 // Text values carry their length without a terminating zero. The system adds the zero itself
 // when the byte after the given count happens to be one, as it always is after a std::string's
