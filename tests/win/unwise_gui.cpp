@@ -44,9 +44,11 @@ void UnwiseUnderTest::StartProgram(const std::string& program, const std::string
   program_ = std::make_unique<gui::Program>(program, gui::LaunchOptions{arguments, std::move(environment)});
 }
 
-HWND UnwiseUnderTest::WaitForWindow() const {
+HWND UnwiseUnderTest::WaitForWindow() const { return WaitForUnwiseWindow(config_.productName); }
+
+HWND WaitForUnwiseWindow(const std::string& productName) {
   gui::WindowQuery query;
-  query.title = config_.productName;
+  query.title = productName;
   query.className = "#32770";
   return gui::WaitForWindow(query);
 }
@@ -59,7 +61,9 @@ std::string UnwiseUnderTest::RelocatedCopy() const {
   return temp_.File(found.cFileName) + "\\glb1a2b.exe";
 }
 
-bool UnwiseUnderTest::RunRemoval(HWND window) const {
+bool UnwiseUnderTest::RunRemoval(HWND window) const { return RunRemovalIn(window); }
+
+bool RunRemovalIn(HWND window) {
   HWND button = gui::Control(window, IDOK);
   if (!gui::Click(button)) return false;
   // The run disables the button at once and enables it again at its end.

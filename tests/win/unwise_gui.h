@@ -52,6 +52,11 @@ class UnwiseUnderTest {
   std::unique_ptr<gui::Program> program_;
 };
 
+// The uninstaller window of that product, whichever process shows it, or nullptr.
+HWND WaitForUnwiseWindow(const std::string& productName);
+// Presses the window's first button and waits until the run has ended.
+bool RunRemovalIn(HWND window);
+
 bool RegKeyExists(HKEY root, const std::string& path);
 void CreateRegKey(HKEY root, const std::string& path);
 

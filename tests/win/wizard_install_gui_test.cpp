@@ -16,16 +16,12 @@
 #include "win/driver/program.h"
 #include "win/driver/windows.h"
 #include "win/setup_gui.h"
+#include "win/wizard_gui.h"
 
 namespace sk::test {
 namespace {
 
 using gui::Control;
-
-constexpr int kNext = 0x3024;
-constexpr int kFinish = 0x3025;
-constexpr int kAccept = 1004;
-constexpr int kFolderEdit = 1001;
 
 std::string Unique(const char* stem) { return std::string(stem) + std::to_string(GetCurrentProcessId()); }
 
@@ -67,63 +63,6 @@ struct WizardPackage {
   }
 };
 
-// The byte count a value is stored with, as the registry holds it (UTF-16); 0 when missing.
-DWORD StoredBytes(HKEY root, const wchar_t* key, const wchar_t* name) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExW(root, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return 0;
-  DWORD size = 0;
-  if (RegQueryValueExW(opened, name, nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS) size = 0;
-  RegCloseKey(opened);
-  return size;
-}
-
-std::optional<std::string> RegText(HKEY root, const std::string& key, const char* name) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return std::nullopt;
-  char buffer[512] = {};
-  DWORD size = sizeof buffer - 1, type = 0;
-  const LONG read = RegQueryValueExA(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
-  RegCloseKey(opened);
-  if (read != ERROR_SUCCESS) return std::nullopt;
-  if (type == REG_DWORD) return std::to_string(*reinterpret_cast<DWORD*>(buffer));
-  return std::string(buffer, strnlen(buffer, size));
-}
-
-HWND WaitForWizard(gui::Program& program, const std::string& title) {
-  gui::WindowQuery query;
-  query.processId = program.id();
-  query.title = title;
-  return gui::WaitForWindow(query);
-}
-
-template <typename Condition>
-bool WaitUntil(Condition condition, DWORD timeoutMs = gui::DefaultWaitMs()) {
-  for (const DWORD end = GetTickCount() + timeoutMs; GetTickCount() < end; Sleep(50))
-    if (condition()) return true;
-  return condition();
-}
-
-// The wizard's button once it is shown and enabled; the copying takes a few seconds of pauses.
-bool WaitForButton(HWND sheet, int id) {
-  return WaitUntil(
-      [&] {
-        HWND button = Control(sheet, id);
-        return button && gui::IsShown(button) && gui::IsEnabled(button);
-      },
-      gui::DefaultWaitMs() * 4);
-}
-
-// A control of the page the wizard shows, once that page is up.
-HWND WaitForPageControl(HWND sheet, int id) {
-  HWND control = nullptr;
-  WaitUntil([&] {
-    for (HWND page = FindWindowExA(sheet, nullptr, "#32770", nullptr); page; page = FindWindowExA(sheet, page, "#32770", nullptr))
-      if (gui::IsShown(page) && GetDlgItem(page, id)) control = GetDlgItem(page, id);
-    return control != nullptr;
-  });
-  return control;
-}
-
 void RemoveRegistration(const WizardPackage& package) {
   RegDeleteTreeA(HKEY_CURRENT_USER, ("Software\\" + package.product).c_str());
   RegDeleteTreeA(HKEY_LOCAL_MACHINE, ("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + package.product).c_str());
@@ -139,23 +78,23 @@ TEST(WizardInstall, InstallsThroughEveryPageAndRegistersTheProduct) {
   gui::Program program(package.Write(folder), gui::LaunchOptions{"", {{"TEMP", temp.path()}, {"TMP", temp.path()}}});
   HWND sheet = WaitForWizard(program, package.product);
   ASSERT_NE(sheet, nullptr);
-  ASSERT_TRUE(WaitForButton(sheet, kNext));
-  ASSERT_TRUE(gui::Click(Control(sheet, kNext)));
+  ASSERT_TRUE(WaitForButton(sheet, kWizardNext));
+  ASSERT_TRUE(gui::Click(Control(sheet, kWizardNext)));
   // The agreement page offers Next only once accepted.
-  HWND accept = WaitForPageControl(sheet, kAccept);
+  HWND accept = WaitForPageControl(sheet, kAgreementAccept);
   ASSERT_NE(accept, nullptr);
-  EXPECT_TRUE(WaitUntil([&] { return !gui::IsEnabled(Control(sheet, kNext)); }));
+  EXPECT_TRUE(gui::WaitUntil([&] { return !gui::IsEnabled(Control(sheet, kWizardNext)); }));
   ASSERT_TRUE(gui::Click(accept));
-  ASSERT_TRUE(WaitForButton(sheet, kNext));
-  ASSERT_TRUE(gui::Click(Control(sheet, kNext)));
+  ASSERT_TRUE(WaitForButton(sheet, kWizardNext));
+  ASSERT_TRUE(gui::Click(Control(sheet, kWizardNext)));
   HWND edit = WaitForPageControl(sheet, kFolderEdit);
   ASSERT_NE(edit, nullptr);
   DWORD_PTR ignored = 0;
   ASSERT_TRUE(SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(installFolder.c_str()), SMTO_ABORTIFHUNG,
                                   gui::DefaultWaitMs(), &ignored));
-  ASSERT_TRUE(gui::Click(Control(sheet, kNext)));
-  ASSERT_TRUE(WaitForButton(sheet, kFinish));
-  ASSERT_TRUE(gui::Click(Control(sheet, kFinish)));
+  ASSERT_TRUE(gui::Click(Control(sheet, kWizardNext)));
+  ASSERT_TRUE(WaitForButton(sheet, kWizardFinish));
+  ASSERT_TRUE(gui::Click(Control(sheet, kWizardFinish)));
   const auto exitCode = program.WaitForExit();
   ASSERT_TRUE(exitCode);
   EXPECT_EQ(*exitCode, 0u);
@@ -198,21 +137,21 @@ TEST(WizardInstall, FolderPageLeftOutGivesFourPagesAndTheDefaultFolder) {
   LRESULT count = 0;
   ASSERT_TRUE(gui::Ask(tabs, TCM_GETITEMCOUNT, 0, 0, count));
   EXPECT_EQ(count, 4);
-  ASSERT_TRUE(WaitForButton(sheet, kNext));
-  ASSERT_TRUE(gui::Click(Control(sheet, kNext)));
-  HWND accept = WaitForPageControl(sheet, kAccept);
+  ASSERT_TRUE(WaitForButton(sheet, kWizardNext));
+  ASSERT_TRUE(gui::Click(Control(sheet, kWizardNext)));
+  HWND accept = WaitForPageControl(sheet, kAgreementAccept);
   ASSERT_NE(accept, nullptr);
   ASSERT_TRUE(gui::Click(accept));
-  ASSERT_TRUE(WaitForButton(sheet, kNext));
-  EXPECT_EQ(gui::ControlText(sheet, kNext), "t4");
-  ASSERT_TRUE(gui::Click(Control(sheet, kNext)));
-  ASSERT_TRUE(WaitForButton(sheet, kFinish));
+  ASSERT_TRUE(WaitForButton(sheet, kWizardNext));
+  EXPECT_EQ(gui::ControlText(sheet, kWizardNext), "t4");
+  ASSERT_TRUE(gui::Click(Control(sheet, kWizardNext)));
+  ASSERT_TRUE(WaitForButton(sheet, kWizardFinish));
   LRESULT index = -1;
   ASSERT_TRUE(gui::Ask(sheet, PSM_GETCURRENTPAGEHWND, 0, 0, index));
   LRESULT finishIndex = -1;
   ASSERT_TRUE(gui::Ask(sheet, PSM_HWNDTOINDEX, static_cast<WPARAM>(index), 0, finishIndex));
   EXPECT_EQ(finishIndex, 3);
-  ASSERT_TRUE(gui::Click(Control(sheet, kFinish)));
+  ASSERT_TRUE(gui::Click(Control(sheet, kWizardFinish)));
   ASSERT_TRUE(program.WaitForExit());
   char documents[MAX_PATH] = {};
   ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, documents, CSIDL_PERSONAL, FALSE));

@@ -1,0 +1,70 @@
+#include "win/wizard_gui.h"
+
+#include <cstring>
+
+#include "win/driver/input.h"
+#include "win/driver/windows.h"
+
+namespace sk::test {
+
+HWND WaitForWizard(gui::Program& program, const std::string& title) {
+  gui::WindowQuery query;
+  query.processId = program.id();
+  query.title = title;
+  return gui::WaitForWindow(query);
+}
+
+bool WaitForButton(HWND sheet, int id) {
+  return gui::WaitUntil(
+      [&] {
+        HWND button = gui::Control(sheet, id);
+        return button && gui::IsShown(button) && gui::IsEnabled(button);
+      },
+      gui::DefaultWaitMs() * 4);
+}
+
+HWND WaitForPageControl(HWND sheet, int id) {
+  HWND control = nullptr;
+  gui::WaitUntil([&] {
+    for (HWND page = FindWindowExA(sheet, nullptr, "#32770", nullptr); page; page = FindWindowExA(sheet, page, "#32770", nullptr))
+      if (gui::IsShown(page) && GetDlgItem(page, id)) control = GetDlgItem(page, id);
+    return control != nullptr;
+  });
+  return control;
+}
+
+bool GoToFinishPage(HWND sheet, const std::string& installFolder) {
+  if (!WaitForButton(sheet, kWizardNext) || !gui::Click(gui::Control(sheet, kWizardNext))) return false;
+  HWND accept = WaitForPageControl(sheet, kAgreementAccept);
+  if (!accept || !gui::Click(accept) || !WaitForButton(sheet, kWizardNext)) return false;
+  if (!gui::Click(gui::Control(sheet, kWizardNext))) return false;
+  HWND edit = WaitForPageControl(sheet, kFolderEdit);
+  DWORD_PTR ignored = 0;
+  if (!edit || !SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(installFolder.c_str()),
+                                    SMTO_ABORTIFHUNG, gui::DefaultWaitMs(), &ignored))
+    return false;
+  return gui::Click(gui::Control(sheet, kWizardNext)) && WaitForButton(sheet, kWizardFinish);
+}
+
+std::optional<std::string> RegText(HKEY root, const std::string& key, const char* name) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return std::nullopt;
+  char buffer[512] = {};
+  DWORD size = sizeof buffer - 1, type = 0;
+  const LONG read = RegQueryValueExA(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
+  RegCloseKey(opened);
+  if (read != ERROR_SUCCESS) return std::nullopt;
+  if (type == REG_DWORD) return std::to_string(*reinterpret_cast<DWORD*>(buffer));
+  return std::string(buffer, strnlen(buffer, size));
+}
+
+DWORD StoredBytes(HKEY root, const wchar_t* key, const wchar_t* name) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExW(root, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return 0;
+  DWORD size = 0;
+  if (RegQueryValueExW(opened, name, nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS) size = 0;
+  RegCloseKey(opened);
+  return size;
+}
+
+}  // namespace sk::test

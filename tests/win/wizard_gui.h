@@ -1,0 +1,35 @@
+// Driving setup's wizard from a test: its window, its buttons and the controls of the page it
+// shows, and the registry values it writes. Every wait is bounded.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "win/driver/program.h"
+#include "win/driver/wait.h"
+
+namespace sk::test {
+
+// The sheet's own buttons and the controls the tests go through the pages with.
+inline constexpr int kWizardNext = 0x3024;
+inline constexpr int kWizardFinish = 0x3025;
+inline constexpr int kAgreementAccept = 1004;
+inline constexpr int kFolderEdit = 1001;
+
+// The wizard of that program (its title is the product name), or nullptr.
+HWND WaitForWizard(gui::Program& program, const std::string& title);
+// The wizard's button once it is shown and enabled; the copying takes a few seconds of pauses.
+bool WaitForButton(HWND sheet, int id);
+// A control of the page the wizard shows, once that page is up.
+HWND WaitForPageControl(HWND sheet, int id);
+// Welcome, agreement accepted, the folder typed in, and on to the finish page.
+bool GoToFinishPage(HWND sheet, const std::string& installFolder);
+
+// A value as text (DWORDs in decimal), or nothing when the key or value is missing.
+std::optional<std::string> RegText(HKEY root, const std::string& key, const char* name);
+// The byte count a value is stored with, as the registry holds it (UTF-16); 0 when missing.
+DWORD StoredBytes(HKEY root, const wchar_t* key, const wchar_t* name);
+
+}  // namespace sk::test
