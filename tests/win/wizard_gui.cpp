@@ -46,6 +46,18 @@ bool GoToFinishPage(HWND sheet, const std::string& installFolder) {
   return gui::Click(gui::Control(sheet, kWizardNext)) && WaitForButton(sheet, kWizardFinish);
 }
 
+SetupConfig EnglishWizardConfig(const std::string& product, const std::string& version) {
+  SetupConfig config;
+  config.productName = product;
+  config.productKey = product;
+  config.version = version;
+  config.uninstallDisplayName = product + " display";
+  config.uiTexts[0] = "FALSE";
+  for (int i = 1; i < kUiTextCount; ++i) config.uiTexts[static_cast<std::size_t>(i)] = "t" + std::to_string(i);
+  config.pageTexts[kCopyingPage][3] = "0";
+  return config;
+}
+
 std::optional<std::string> RegText(HKEY root, const std::string& key, const char* name) {
   HKEY opened = nullptr;
   if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return std::nullopt;

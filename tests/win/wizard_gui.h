@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "package/setup_config.h"
 #include "win/driver/program.h"
 #include "win/driver/wait.h"
 
@@ -26,6 +27,10 @@ bool WaitForButton(HWND sheet, int id);
 HWND WaitForPageControl(HWND sheet, int id);
 // Welcome, agreement accepted, the folder typed in, and on to the finish page.
 bool GoToFinishPage(HWND sheet, const std::string& installFolder);
+
+// An English package of that product (also its key and, with " display", its uninstall
+// entry's name), the interface texts "t1" to "t18" and no pause between files.
+SetupConfig EnglishWizardConfig(const std::string& product, const std::string& version);
 
 // A value as text (DWORDs in decimal), or nothing when the key or value is missing.
 std::optional<std::string> RegText(HKEY root, const std::string& key, const char* name);

@@ -27,18 +27,11 @@ std::string Unique(const char* stem) { return std::string(stem) + std::to_string
 
 // A package of two plain files, English texts and a product key of this process's own.
 struct WizardPackage {
-  SetupConfig config;
   std::string product = Unique("SkWizard");
+  SetupConfig config = EnglishWizardConfig(product, "1.5");
   std::vector<std::pair<std::string, std::string>> files = {{"readme.txt", "hello"}, {"app.exe", "MZ-program"}};
 
   WizardPackage() {
-    config.productName = product;
-    config.productKey = product;
-    config.version = "1.5";
-    config.uninstallDisplayName = product + " display";
-    config.uiTexts[0] = "FALSE";
-    for (int i = 1; i < kUiTextCount; ++i) config.uiTexts[static_cast<std::size_t>(i)] = "t" + std::to_string(i);
-    config.pageTexts[kCopyingPage][3] = "0";
     config.fileTypes[0] = {"INSTALL\\app.exe", "skw", 2};
     config.fileMenuName = product + " open";
     config.fileMenuProgram = "INSTALL\\app.exe";
