@@ -8,11 +8,13 @@ namespace sk::test {
 
 std::string SomeJpeg() { return ReadAll(HostPath(SK_BUILTIN_PICTURE)); }
 
-SetupUnderTest::SetupUnderTest(const SetupConfig& config, const std::string& splashPicture)
+SetupUnderTest::SetupUnderTest(const SetupConfig& config, const std::string& splashPicture,
+                               const std::string& music)
     : setup_(folder_.File("setup.exe")) {
   PackageBuilder builder(ReadAll(HostPath(SK_SETUP_EXE)));
   SetupConfig packaged = config;
   if (!splashPicture.empty()) packaged.splashPicture = builder.AddBlock(splashPicture);
+  if (!music.empty()) packaged.music = builder.AddBlock(music);
   WriteAll(setup_, builder.Finish(packaged));
 }
 

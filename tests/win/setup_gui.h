@@ -20,8 +20,10 @@ std::string SomeJpeg();
 
 class SetupUnderTest {
  public:
-  // Writes setup.exe with the package of config (built by build, which may add blocks first).
-  explicit SetupUnderTest(const SetupConfig& config, const std::string& splashPicture = "");
+  // Writes setup.exe with the package of config, with the splash picture and the music as
+  // blocks of the package when they are given.
+  explicit SetupUnderTest(const SetupConfig& config, const std::string& splashPicture = "",
+                          const std::string& music = "");
   // Starts it; extra environment variables on top of TEMP and TMP.
   void Start(std::vector<std::pair<std::string, std::string>> environment = {});
 
