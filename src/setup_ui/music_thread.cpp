@@ -10,6 +10,20 @@
 #include "shared/private_temp.h"
 
 namespace sk {
+namespace {
+
+// Set together with g_bExiting. The thread pauses on it between its checks of the device
+// instead of asking the device without a break, which kept a processor busy for as long as
+// setup ran.
+HANDLE g_hWake = nullptr;
+HANDLE g_hMusicThread = nullptr;
+
+// A piece that has ended starts again within this time.
+constexpr DWORD kCheckMillis = 1000;
+// Closing a device and deleting a file take far less; a device that hangs does not keep setup.
+constexpr DWORD kStopLimitMillis = 5000;
+
+}  // namespace
 
 DWORD WINAPI MusicThreadProc(LPVOID) {
   const SetupConfig& config = g_pApp->config();
@@ -29,7 +43,7 @@ DWORD WINAPI MusicThreadProc(LPVOID) {
       DeleteFilePath(path);
       return 0;
     }
-    WaitForSingleObject(nullptr, 1000);
+    WaitForSingleObject(g_hWake, kCheckMillis);
     if (!player.IsPlaying()) {
       player.Rewind();
       player.Play();
@@ -38,8 +52,16 @@ DWORD WINAPI MusicThreadProc(LPVOID) {
 }
 
 void StartMusicThread() {
-  HANDLE thread = CreateThread(nullptr, 0, MusicThreadProc, nullptr, 0, nullptr);
-  if (thread) CloseHandle(thread);
+  g_hWake = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  g_hMusicThread = CreateThread(nullptr, 0, MusicThreadProc, nullptr, 0, nullptr);
+}
+
+void WakeMusicThread() {
+  if (g_hWake) SetEvent(g_hWake);
+}
+
+void WaitForMusicThread() {
+  if (g_hMusicThread) WaitForSingleObject(g_hMusicThread, kStopLimitMillis);
 }
 
 }  // namespace sk

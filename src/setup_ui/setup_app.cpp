@@ -144,6 +144,7 @@ void CSetupApp::ShutDown() {
     SetMainWindow(nullptr);
   }
   g_bExiting = 1;
+  WakeMusicThread();
   const bool keep = TempFilesKept();
   if (!keep) DeleteTemporary(m_strAnimationPath);
   if (m_hPostInstallProcess) {
@@ -157,6 +158,7 @@ void CSetupApp::ShutDown() {
     DeleteTemporary(m_strMoviePath);
   }
   m_setup.config.files.clear();
+  WaitForMusicThread();
   RemovePrivateTempFolder();
 }
 

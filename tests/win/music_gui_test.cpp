@@ -132,6 +132,7 @@ TEST_P(MusicTest, PlaysInALoopAndClosesAndDeletesAtTheEnd) {
   ASSERT_TRUE(gui::UseCloseBox(window));
   EXPECT_EQ(setup.program().WaitForExit(), static_cast<DWORD>(kSetupExitOk));
   EXPECT_FALSE(FileExists(music));
+  EXPECT_FALSE(FileExists(folder)) << "the folder goes once the music has let go of its file";
 
   const std::vector<std::string> lines = Lines(log);
   ASSERT_GE(lines.size(), 4u);
