@@ -127,7 +127,7 @@ TEST_P(MusicTest, PlaysInALoopAndClosesAndDeletesAtTheEnd) {
   ASSERT_NE(folder, "");
   const std::string music = folder + "mirl." + c.extension;
   EXPECT_TRUE(gui::WaitUntil([&] { return FileExists(music) && ReadAll(music) == kMusic; }));
-  EXPECT_TRUE(gui::WaitUntil([&] { return HasReplayed(Lines(log)); }, 15000)) << "the piece ends twice";
+  EXPECT_TRUE(gui::WaitUntil([&] { return HasReplayed(Lines(log)); }, 15000)) << "an ended piece starts again";
 
   ASSERT_TRUE(gui::UseCloseBox(window));
   EXPECT_EQ(setup.program().WaitForExit(), static_cast<DWORD>(kSetupExitOk));
@@ -135,7 +135,6 @@ TEST_P(MusicTest, PlaysInALoopAndClosesAndDeletesAtTheEnd) {
   EXPECT_FALSE(FileExists(folder)) << "the folder goes once the music has let go of its file";
 
   const std::vector<std::string> lines = Lines(log);
-  ASSERT_GE(lines.size(), 4u);
   std::vector<std::string> opening = {"open flags=00000202 element=" + music + " type=none"};
   if (c.midiPrepared) {
     opening.push_back("set flags=00000400 format=0");  // MCI_SET_TIME_FORMAT, milliseconds
@@ -161,9 +160,13 @@ TEST_P(MusicTest, PlaysInALoopAndClosesAndDeletesAtTheEnd) {
   EXPECT_EQ(lines.back(), "close flags=00000002");
 }
 
+std::string CaseName(const ::testing::TestParamInfo<MusicCase>& info) {
+  return std::string(info.param.extension) + (info.param.midiPrepared ? "_prepared" : "_plain");
+}
+
 INSTANTIATE_TEST_SUITE_P(Extensions, MusicTest,
                          ::testing::Values(MusicCase{"mid", true}, MusicCase{"MID", true}, MusicCase{"wav", false}),
-                         [](const auto& info) { return std::string(info.param.extension) + (info.param.midiPrepared ? "_prepared" : "_plain"); });
+                         CaseName);
 
 TEST(Music, WithoutAnExtensionNothingIsWrittenOrOpened) {
   const RecorderRegistration recorder;
