@@ -33,8 +33,9 @@
 #define IDC_PREPARE_TEXT 1048
 #define IDC_PREPARE_ICON 1049
 
-/* Timer of the splash. */
+/* Timers of the splash and of the side panel's movie. */
 #define IDT_SPLASH 1224
+#define IDT_SIDE_PANEL 1246
 
 /* The welcome page: its twelve lines, top to bottom. */
 #define IDC_WELCOME_LINE1 1021

@@ -9,6 +9,7 @@
 
 #include "package/setup_loader.h"
 #include "setup_ui/background_dlg.h"
+#include "setup_ui/side_panel_dlg.h"
 #include "shared/picture.h"
 
 namespace sk {
@@ -33,6 +34,7 @@ class CSetupApp {
   std::string m_strPostInstallPath;            // resolved post-install program
   HANDLE m_hPostInstallProcess = nullptr;      // set when the finish page started it
   bool m_bEnglish = false;
+  CFlashDlg m_FlashDlg;  // the wizard's side panel, created by the welcome page
 
   // The configuration and the picture bytes of the package.
   LoadedSetup m_setup;

@@ -2,7 +2,9 @@
 
 #include "resource_ids.h"
 #include "setup_ui/setup_app.h"
+#include "setup_ui/side_panel_layout.h"
 #include "setup_ui/wizard_sheet.h"
+#include "shared/controls.h"
 
 namespace sk {
 namespace {
@@ -13,9 +15,25 @@ constexpr int kLineIds[12] = {IDC_WELCOME_LINE1, IDC_WELCOME_LINE2,  IDC_WELCOME
 constexpr std::size_t kLineBytes = 47;
 // The title is set on the first activation of the process only, not on every return to the page.
 bool g_bFirstActivation = true;
+// The side panel is made on the page's first size, once per process.
+bool g_bFirstSize = true;
 // The sheet gives itself its own title after the first page's activation, so ours is set once
 // that has happened.
 constexpr UINT kSetTitleMessage = WM_APP + 1;
+
+// Hidden until the wizard's next move places and shows it.
+void CreateSidePanel(HWND page) {
+  const RECT own = ScreenRect(page);
+  const Rect start = SidePanelStartRect(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                        own.right - own.left, own.bottom - own.top);
+  CFlashDlg& panel = g_pApp->m_FlashDlg;
+  panel.x = start.left;
+  panel.y = start.top;
+  panel.m_bFlash = g_pApp->config().sideIsFlash;
+  panel.m_strMoviePath = g_pApp->m_strMoviePath;
+  panel.m_pPicture = &g_pApp->m_SidePicture;
+  panel.Create(page);
+}
 
 }  // namespace
 
@@ -28,7 +46,14 @@ void CStep1::DoDataExchange(DataExchange& exchange) {
 BOOL CStep1::OnInitDialog() {
   m_sheet.AttachWindow(Sheet());
   for (std::size_t i = 0; i < m_strLine.size(); ++i) m_strLine[i] = g_pApp->config().pageTexts[kWelcomePage][i];
-  return CPropertyPage::OnInitDialog();
+  const BOOL focus = CPropertyPage::OnInitDialog();
+  // The page's first size comes while its window is created, before our dialogs see any
+  // message; the page has that size still.
+  if (g_bFirstSize) {
+    g_bFirstSize = false;
+    CreateSidePanel(hwnd());
+  }
+  return focus;
 }
 
 bool CStep1::OnSetActive() {
@@ -44,6 +69,7 @@ bool CStep1::OnSetActive() {
   ShowWizardButton(Sheet(), kBackButton, false);
   return CPropertyPage::OnSetActive();
 }
+
 
 bool CStep1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
   if (message != kSetTitleMessage) return CPropertyPage::OnMessage(message, wParam, lParam, result);

@@ -10,6 +10,7 @@
 #include "setup_ui/message_dlg.h"
 #include "setup_ui/package_icon.h"
 #include "setup_ui/setup_app.h"
+#include "setup_ui/side_panel_layout.h"
 
 namespace sk {
 namespace {
@@ -30,6 +31,22 @@ bool MeasureFreeMegabytes(const std::string& folder, int& megabytes) {
   if (!GetDiskFreeSpaceExA((folder + "\\").c_str(), &available, &total, &free)) return false;
   megabytes = static_cast<int>(free.QuadPart >> 20);
   return true;
+}
+
+// The wizard's initial placement takes effect as it is shown, and the sheet need not move
+// after that; the panel has to follow it all the same.
+bool ShowsWindow(LPARAM windowPos) { return (reinterpret_cast<const WINDOWPOS*>(windowPos)->flags & SWP_SHOWWINDOW) != 0; }
+
+// The panel lies over the pages' free left part wherever the wizard goes; shown without
+// taking the activation from the wizard.
+void FollowWithSidePanel(HWND sheet) {
+  const HWND panel = g_pApp->m_FlashDlg.hwnd();
+  if (!panel) return;
+  RECT wizard = {};
+  GetWindowRect(sheet, &wizard);
+  const Rect r = SidePanelRect(wizard.left, wizard.top);
+  MoveWindow(panel, r.left, r.top, r.width(), r.height(), TRUE);
+  ShowWindow(panel, SW_SHOWNA);
 }
 
 }  // namespace
@@ -133,6 +150,10 @@ LRESULT CALLBACK CWizardSheet::SubclassProc(HWND window, UINT message, WPARAM wP
   if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MINIMIZE) {
     ShowWindow(window, SW_SHOWMINIMIZED);
     SetActiveWindow(window);
+  } else if (message == WM_MOVE || (message == WM_WINDOWPOSCHANGED && ShowsWindow(lParam))) {
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    FollowWithSidePanel(window);
+    return result;
   } else if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(window, SubclassProc, kSubclassId);
   }

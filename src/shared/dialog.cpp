@@ -1,11 +1,20 @@
 #include "shared/dialog.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace sk {
 namespace {
 
 constexpr LONG_PTR kNotOurs = 0;
+
+// Per thread, since the install worker runs message boxes of its own: how deep our modal loops
+// are nested, and the dialogs that want the messages of other loops, with the hook that brings
+// them.
+thread_local int t_nOwnLoops = 0;
+thread_local std::vector<CDialog*> t_foreignFiltered;
+thread_local HHOOK t_hForeignHook = nullptr;
 
 bool IsDialogClass(HWND window) {
   char name[16] = {};
@@ -35,6 +44,7 @@ INT_PTR CDialog::DoModal(HWND owner) {
 
 INT_PTR CDialog::RunModalLoop() {
   if (!m_bEnded) ShowWindow(m_hWnd, SW_SHOW);
+  ++t_nOwnLoops;
   MSG message;
   while (!m_bEnded) {
     const BOOL got = GetMessageA(&message, nullptr, 0, 0);
@@ -47,6 +57,7 @@ INT_PTR CDialog::RunModalLoop() {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+  --t_nOwnLoops;
   return m_nResult;
 }
 
@@ -132,6 +143,7 @@ INT_PTR CDialog::Route(HWND window, UINT message, WPARAM wParam, LPARAM lParam, 
   if (!dialog) return FALSE;  // messages that come before WM_INITDIALOG
   const INT_PTR result = dialog->Dispatch(message, wParam, lParam);
   if (message == WM_NCDESTROY) {
+    dialog->StopFilteringForeignLoops();
     SetWindowLongPtrA(window, DWLP_USER, kNotOurs);
     dialog->m_hWnd = nullptr;
     if (dialog->m_bModal) dialog->m_bEnded = true;
@@ -159,6 +171,38 @@ bool CDialog::PreTranslateTree(MSG& message) {
     if (dialog && dialog->PreTranslateMessage(message)) return true;
   }
   return false;
+}
+
+void CDialog::FilterForeignLoops() {
+  if (!m_hWnd || std::find(t_foreignFiltered.begin(), t_foreignFiltered.end(), this) != t_foreignFiltered.end())
+    return;
+  if (!t_hForeignHook)
+    t_hForeignHook = SetWindowsHookExA(WH_GETMESSAGE, ForeignLoopHook, nullptr, GetCurrentThreadId());
+  if (t_hForeignHook) t_foreignFiltered.push_back(this);
+}
+
+void CDialog::StopFilteringForeignLoops() {
+  const auto found = std::find(t_foreignFiltered.begin(), t_foreignFiltered.end(), this);
+  if (found == t_foreignFiltered.end()) return;
+  t_foreignFiltered.erase(found);
+  if (t_foreignFiltered.empty() && t_hForeignHook) {
+    UnhookWindowsHookEx(t_hForeignHook);
+    t_hForeignHook = nullptr;
+  }
+}
+
+LRESULT CALLBACK CDialog::ForeignLoopHook(int code, WPARAM wParam, LPARAM lParam) {
+  auto* message = reinterpret_cast<MSG*>(lParam);
+  if (code == HC_ACTION && wParam == PM_REMOVE && t_nOwnLoops == 0 && message->hwnd) {
+    for (CDialog* dialog : t_foreignFiltered) {
+      const HWND window = dialog->m_hWnd;
+      if (message->hwnd != window && !IsChild(window, message->hwnd)) continue;
+      // Taken: the loop that asked for it dispatches nothing.
+      if (dialog->PreTranslateMessage(*message)) message->message = WM_NULL;
+      break;
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace sk

@@ -28,6 +28,11 @@ class CDialog {
   void EndDialog(INT_PTR result);
   void DestroyWindow();
 
+  // Offers this dialog's messages (its own and its controls') to PreTranslateMessage also
+  // while a message loop that is not ours pumps them, such as the property sheet's modal run,
+  // for as long as the window exists. Loops of ours offer them already and are left alone.
+  void FilterForeignLoops();
+
   // Moves data between the members and the controls (DoDataExchange); false when a value
   // was refused while saving, after its notice has been shown.
   bool UpdateData(bool save);
@@ -72,6 +77,8 @@ class CDialog {
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   // Offers a message to our dialogs from its window up; true when one took it.
   static bool PreTranslateTree(MSG& message);
+  static LRESULT CALLBACK ForeignLoopHook(int code, WPARAM wParam, LPARAM lParam);
+  void StopFilteringForeignLoops();
   INT_PTR RunModalLoop();
 
   int m_nTemplate;

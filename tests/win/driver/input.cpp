@@ -22,6 +22,15 @@ LPARAM KeyData(UINT virtualKey, bool up) {
 
 bool Click(HWND button) { return PostMessageA(button, BM_CLICK, 0, 0) != FALSE; }
 
+bool ClickAt(POINT screen, bool rightButton) {
+  if (!SetCursorPos(screen.x, screen.y)) return false;
+  INPUT presses[2] = {};
+  presses[0].type = presses[1].type = INPUT_MOUSE;
+  presses[0].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+  presses[1].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+  return SendInput(2, presses, sizeof presses[0]) == 2;
+}
+
 bool PressKey(HWND window, UINT virtualKey) {
   HWND target = KeyboardTarget(window);
   return PostMessageA(target, WM_KEYDOWN, virtualKey, KeyData(virtualKey, false)) &&
