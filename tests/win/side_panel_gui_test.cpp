@@ -23,12 +23,13 @@
 #include "win/driver/windows.h"
 #include "win/flash_standin/standin_protocol.h"
 #include "win/setup_gui.h"
+#include "win/wizard_gui.h"
 
 namespace sk::test {
 namespace {
 
 constexpr int kPanelWidth = 120, kPanelHeight = 250;
-constexpr int kSecondAnswer = 1102;
+constexpr int kSecondAnswer = 1102;  // of the Cancel question
 constexpr DWORD kMovieCheckMs = 3000;  // the panel's timer period
 const std::string kMovie = "FWS\x08 a movie only the stand-in plays";
 
@@ -37,10 +38,9 @@ struct PanelPackage {
   SetupConfig config;
   std::string side;
 
-  PanelPackage(bool flash, std::string sideBlock) : side(std::move(sideBlock)) {
-    config.productName = "SkPanel" + std::to_string(GetCurrentProcessId());
-    config.uiTexts[0] = "FALSE";
-    for (int i = 1; i < kUiTextCount; ++i) config.uiTexts[static_cast<std::size_t>(i)] = "t" + std::to_string(i);
+  PanelPackage(bool flash, std::string sideBlock)
+      : config(EnglishWizardConfig("SkPanel" + std::to_string(GetCurrentProcessId()), "1.0")),
+        side(std::move(sideBlock)) {
     config.sideIsFlash = flash;
   }
 
@@ -65,12 +65,7 @@ struct PanelRun {
                                                                {"TMP", temp.path()},
                                                                {kStandinLogVariable, log}}}) {}
 
-  HWND WaitForWizard(const std::string& title) {
-    gui::WindowQuery query;
-    query.processId = program.id();
-    query.title = title;
-    return gui::WaitForWindow(query);
-  }
+  HWND WaitForWizard(const std::string& title) { return sk::test::WaitForWizard(program, title); }
 
   // The panel: a dialog of setup's owned by the wizard, once the wizard has shown it.
   HWND WaitForPanel(HWND sheet) {

@@ -143,6 +143,7 @@ class StandinControl final : public IOleObject, public IOleInPlaceObject, public
   STDMETHODIMP InPlaceDeactivate() override {
     if (!m_window) return S_OK;
     Log("ole InPlaceDeactivate");
+    m_logWindow = false;  // the window's own end is the control's doing
     DestroyWindow(m_window);
     m_window = nullptr;
     if (m_inPlaceSite) {
