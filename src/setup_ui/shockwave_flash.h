@@ -10,7 +10,8 @@
 namespace sk {
 
 // {D27CDB6E-AE6D-11CF-96B8-444553540000}
-inline constexpr CLSID kShockwaveFlashClsid = {0xD27CDB6E, 0xAE6D, 0x11CF, {0x96, 0xB8, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
+inline constexpr CLSID kShockwaveFlashClsid = {0xD27CDB6E, 0xAE6D, 0x11CF,
+                                               {0x96, 0xB8, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
 
 class CShockwaveFlash : public CActiveXHost {
  public:

@@ -70,7 +70,6 @@ bool CStep1::OnSetActive() {
   return CPropertyPage::OnSetActive();
 }
 
-
 bool CStep1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
   if (message != kSetTitleMessage) return CPropertyPage::OnMessage(message, wParam, lParam, result);
   SetWindowTextA(Sheet(), g_pApp->config().productName.c_str());

@@ -35,7 +35,9 @@ bool MeasureFreeMegabytes(const std::string& folder, int& megabytes) {
 
 // The wizard's initial placement takes effect as it is shown, and the sheet need not move
 // after that; the panel has to follow it all the same.
-bool ShowsWindow(LPARAM windowPos) { return (reinterpret_cast<const WINDOWPOS*>(windowPos)->flags & SWP_SHOWWINDOW) != 0; }
+bool ShowsWindow(LPARAM windowPos) {
+  return (reinterpret_cast<const WINDOWPOS*>(windowPos)->flags & SWP_SHOWWINDOW) != 0;
+}
 
 // The panel lies over the pages' free left part wherever the wizard goes; shown without
 // taking the activation from the wizard.

@@ -205,7 +205,8 @@ std::string SolidBmp(gui::Rgb colour) {
   put(14 + 40 + 48, 4), put(0, 4), put(14 + 40, 4);
   put(40, 4), put(4, 4), put(4, 4), put(1, 2), put(24, 2), put(0, 4), put(48, 4), put(2835, 4), put(2835, 4);
   put(0, 4), put(0, 4);
-  for (int i = 0; i < 16; ++i) bytes += {static_cast<char>(colour.blue), static_cast<char>(colour.green), static_cast<char>(colour.red)};
+  for (int i = 0; i < 16; ++i)
+    bytes += {static_cast<char>(colour.blue), static_cast<char>(colour.green), static_cast<char>(colour.red)};
   return bytes;
 }
 
@@ -269,7 +270,8 @@ TEST(SidePanel, ShowsThePackagesPictureAtTheWizardsLeftAndFollowsIt) {
   gui::Image solid;
   solid.width = kPanelWidth;
   solid.height = kPanelHeight;
-  for (int i = 0; i < kPanelWidth * kPanelHeight; ++i) solid.rgb.insert(solid.rgb.end(), {colour.red, colour.green, colour.blue});
+  for (int i = 0; i < kPanelWidth * kPanelHeight; ++i)
+    solid.rgb.insert(solid.rgb.end(), {colour.red, colour.green, colour.blue});
   ExpectPanelShows(panel, solid);
   EXPECT_TRUE(MovesWithTheWizard(panel, sheet));
   EXPECT_TRUE(run.CancelWizard(sheet));
@@ -340,7 +342,8 @@ TEST(SidePanel, PlaysTheMovieThroughTheControlAndKeepsItPlaying) {
   // A stopped movie is asked about and started again by the timer.
   seen = run.LogLines().size();
   ASSERT_TRUE(PostMessageA(control, kStandinStopMessage, 0, 0));
-  EXPECT_TRUE(gui::WaitUntil([&] { return Contains(run.LogLines(), "call 112"); }, kMovieCheckMs + gui::DefaultWaitMs()));
+  EXPECT_TRUE(
+      gui::WaitUntil([&] { return Contains(run.LogLines(), "call 112"); }, kMovieCheckMs + gui::DefaultWaitMs()));
   lines = run.LogLines();
   const std::vector<std::string> restart(lines.begin() + static_cast<std::ptrdiff_t>(seen), lines.end());
   const std::vector<std::string> expectedRestart = {"window stop", "call 129 -> 0", "call 112"};
