@@ -10,11 +10,28 @@ namespace {
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
-  if (suffix.size() > text.size()) return false;
-  text.remove_prefix(text.size() - suffix.size());
-  for (std::size_t i = 0; i < suffix.size(); ++i)
-    if (Lower(text[i]) != Lower(suffix[i])) return false;
+// Whether the last folder of text (which ends in a backslash) is the one named by folder (a
+// name and a backslash). Letter case is ignored in single-byte characters only: a trail byte of
+// a double-byte character may look like a letter or a backslash.
+bool EndsWithFolderName(std::string_view text, std::string_view folder) {
+  if (folder.size() > text.size()) return false;
+  const std::size_t start = text.size() - folder.size();
+  std::size_t i = 0, previous = std::string_view::npos;
+  while (i < start) {
+    previous = i;
+    i += IsLeadByte(text[i]) ? 2 : 1;
+  }
+  if (i != start) return false;  // the name would begin inside a character
+  if (previous != std::string_view::npos && text.substr(previous, i - previous) != "\\") return false;
+  for (std::size_t k = 0; k < folder.size();) {
+    if (IsLeadByte(folder[k]) && k + 1 < folder.size()) {
+      if (text.substr(start + k, 2) != folder.substr(k, 2)) return false;
+      k += 2;
+    } else {
+      if (Lower(text[start + k]) != Lower(folder[k])) return false;
+      ++k;
+    }
+  }
   return true;
 }
 
@@ -33,18 +50,16 @@ std::string DefaultInstallFolder(const SetupConfig& config, const PlatformFolder
   return ResolveFolderMacro(config.pageTexts[kFolderPage][6], platform) + ProductFolderName(config);
 }
 
-std::string ProposedFolder(const PreviousInstall& previous, bool folderExists, const SetupConfig& config,
-                           const PlatformFolders& platform) {
-  if (previous.installPath && !previous.installPath->empty() && SameVersion(previous.version, config.version) &&
-      folderExists)
-    return *previous.installPath;
-  return DefaultInstallFolder(config, platform);
+std::string PreviousFolder(const PreviousInstall& previous, std::string_view packageVersion, const ExistsProbe& exists) {
+  if (!previous.installPath || previous.installPath->empty()) return {};
+  if (!SameVersion(previous.version, packageVersion)) return {};
+  return exists(*previous.installPath) ? *previous.installPath : std::string();
 }
 
 std::string WithProductFolder(std::string chosen, const SetupConfig& config) {
   chosen = WithBackslash(std::move(chosen));
   const std::string sub = ProductFolderName(config);
-  if (!EndsWithIgnoringCase(chosen, sub)) chosen += sub;
+  if (!EndsWithFolderName(chosen, sub)) chosen += sub;
   return chosen;
 }
 
@@ -54,17 +69,18 @@ std::string InstallLocation(std::string folder) {
   return last == std::string::npos ? std::string() : folder.substr(0, last);
 }
 
-TargetVerdict CheckInstallTargetRule(std::string location, int driveType, bool exists) {
+TargetVerdict CheckInstallTargetRule(std::string location, const TargetProbe& probe) {
   location = WithoutBackslash(std::move(location));
   if (location.empty()) return TargetVerdict::InvalidDrive;
   if (location.size() == 2) {
+    const int driveType = probe.driveType(location);
     const char drive = Lower(location[0]);
     if (driveType == kDriveNoRootDir) return drive == 'a' || drive == 'b' ? TargetVerdict::FloppyDrive : TargetVerdict::InvalidDrive;
     if (driveType == kDriveRemovable) return TargetVerdict::FloppyDrive;
     if (driveType == kDriveCdRom) return TargetVerdict::CdDrive;
     return TargetVerdict::Accepted;
   }
-  return exists ? TargetVerdict::Accepted : TargetVerdict::InvalidFolder;
+  return probe.exists(location) ? TargetVerdict::Accepted : TargetVerdict::InvalidFolder;
 }
 
 std::string TargetVerdictText(TargetVerdict verdict, bool english) {
@@ -86,6 +102,23 @@ std::string DiskSpaceQuestion(double requiredMb, double freeMb, bool english) {
                         : "\xb0\xb2\xd7\xb0\xd0\xe8\xd2\xaa%.1fMB\xbf\xd5\xbc\xe4,\xb5\xab\xca\xc7\xca\xa3\xd3\xe0\xbf\xd5\xbc\xe4\xd6\xbb\xd3\xd0%.1f MB.",
                 requiredMb, freeMb);
   return text;
+}
+
+SpaceAnswer DecideSpaceAnswer(int answer, int stopAnswer) {
+  if (answer == kIgnoreAnswer) return SpaceAnswer::GoOn;
+  if (answer == stopAnswer) return SpaceAnswer::GiveUp;
+  return SpaceAnswer::MeasureAgain;
+}
+
+BrowseActions DecideBrowseActions(BrowseEvent event, bool chinese, bool hasTitle) {
+  BrowseActions actions;
+  // The platform labels its buttons in the system's language; an English package wants English.
+  actions.englishButtons = !chinese;
+  actions.setTitle = event == BrowseEvent::Initialized && hasTitle;
+  // Any item may be confirmed, even one without a file-system path: Browse then reports that
+  // nothing was chosen.
+  actions.enableOk = event == BrowseEvent::SelectionChanged;
+  return actions;
 }
 
 }  // namespace sk

@@ -15,19 +15,29 @@ SetupConfig Demo() {
   return c;
 }
 
-TEST(FolderRules, PreviousInstallationOrDefault) {
-  const SetupConfig c = Demo();
-  const PreviousInstall sameVersion{"D:\\Old\\Demo\\", "1.0"};
-  EXPECT_EQ(ProposedFolder(sameVersion, true, c, kPlatform), "D:\\Old\\Demo\\");
-  EXPECT_EQ(ProposedFolder(sameVersion, false, c, kPlatform), "C:\\Program Files\\Demo\\") << "its folder is gone";
-  EXPECT_EQ(ProposedFolder({"D:\\Old\\Demo\\", "2.0"}, true, c, kPlatform), "C:\\Program Files\\Demo\\");
-  EXPECT_EQ(ProposedFolder({std::nullopt, "1.0"}, true, c, kPlatform), "C:\\Program Files\\Demo\\");
-  SetupConfig words = c;
-  words.version = "beta";
-  EXPECT_EQ(ProposedFolder({"D:\\Old\\", "alpha"}, true, words, kPlatform), "D:\\Old\\") << "no leading number: both 0";
-  SetupConfig named = c;
-  named.pageTexts[kFolderPage][5] = "Demo Suite";
-  EXPECT_EQ(DefaultInstallFolder(named, kPlatform), "C:\\Program Files\\Demo Suite\\");
+TEST(FolderRules, PreviousInstallationOfTheSameVersionStillThere) {
+  const auto there = [](const std::string&) { return true; };
+  const auto gone = [](const std::string&) { return false; };
+  const PreviousInstall sameVersion{"D:\\Old\\Demo", "1.0"};
+  EXPECT_EQ(PreviousFolder(sameVersion, "1.00", there), "D:\\Old\\Demo");
+  EXPECT_EQ(PreviousFolder(sameVersion, "1.00", gone), "") << "its folder is gone";
+  EXPECT_EQ(PreviousFolder(sameVersion, "2.0", there), "");
+  EXPECT_EQ(PreviousFolder({"D:\\Old\\", "alpha"}, "beta", there), "D:\\Old\\") << "no leading number: both 0";
+  EXPECT_EQ(PreviousFolder({"D:\\Old\\", ""}, "1.0", there), "") << "no recorded version reads as 0";
+  EXPECT_EQ(PreviousFolder({"D:\\Old\\", " 1.5x"}, "1.50", there), "D:\\Old\\") << "atof skips spaces and stops at x";
+  EXPECT_EQ(PreviousFolder({std::nullopt, "1.0"}, "1.0", there), "");
+  EXPECT_EQ(PreviousFolder({"", "1.0"}, "1.0", there), "");
+  int asked = 0;
+  const auto counting = [&](const std::string&) { return ++asked, true; };
+  PreviousFolder({"D:\\Old\\", "2.0"}, "1.0", counting);
+  EXPECT_EQ(asked, 0) << "a folder of another version is not looked for";
+}
+
+TEST(FolderRules, DefaultFolderIsTheMacroFolderAndTheProductFolder) {
+  SetupConfig c = Demo();
+  EXPECT_EQ(DefaultInstallFolder(c, kPlatform), "C:\\Program Files\\Demo\\");
+  c.pageTexts[kFolderPage][5] = "Demo Suite";
+  EXPECT_EQ(DefaultInstallFolder(c, kPlatform), "C:\\Program Files\\Demo Suite\\");
 }
 
 TEST(FolderRules, BrowsingAppendsTheProductFolderOnce) {
@@ -36,6 +46,26 @@ TEST(FolderRules, BrowsingAppendsTheProductFolderOnce) {
   EXPECT_EQ(WithProductFolder("D:\\Tools\\DEMO\\", c), "D:\\Tools\\DEMO\\");
   EXPECT_EQ(WithProductFolder("D:\\Tools\\demo", c), "D:\\Tools\\demo\\");
   EXPECT_EQ(WithProductFolder("D:\\", c), "D:\\Demo\\");
+  EXPECT_EQ(WithProductFolder("D:\\Tools\\MyDemo", c), "D:\\Tools\\MyDemo\\Demo\\") << "a name that only ends alike";
+  SetupConfig named = c;
+  named.pageTexts[kFolderPage][5] = "Tools";
+  EXPECT_EQ(WithProductFolder("D:\\Tools", named), "D:\\Tools\\");
+}
+
+TEST(FolderRules, ProductFolderComparesDoubleByteCharactersExactly) {
+  SetupConfig c = Demo();
+  c.pageTexts[kFolderPage][5] = "\xb2\xe2\xca\xd4";  // 测试
+  EXPECT_EQ(WithProductFolder("D:\\\xb2\xe2\xca\xd4", c), "D:\\\xb2\xe2\xca\xd4\\");
+  // The trail bytes 0x41 and 0x61 are no letters A and a: these are two different characters.
+  c.pageTexts[kFolderPage][5] = "\x81\x41";
+  EXPECT_EQ(WithProductFolder("D:\\\x81\x61", c), "D:\\\x81\x61\\\x81\x41\\");
+  c.pageTexts[kFolderPage][5] = "a";
+  EXPECT_EQ(WithProductFolder("D:\\A", c), "D:\\A\\");
+  // Nor may the product folder start inside a character: "\x41\\" here is half of one.
+  c.pageTexts[kFolderPage][5] = "\x41";
+  EXPECT_EQ(WithProductFolder("D:\\\x81\x41", c), "D:\\\x81\x41\\\x41\\");
+  // Nor follow a trail byte 0x5C as if it were a backslash.
+  EXPECT_EQ(WithProductFolder("D:\\\x81\\A", c), "D:\\\x81\\A\\A\\");
 }
 
 TEST(FolderRules, LocationIsTheParentFolder) {
@@ -48,32 +78,106 @@ TEST(FolderRules, LocationIsTheParentFolder) {
 TEST(FolderRules, InstallTargets) {
   const struct {
     std::string location;
-    int driveType;
-    bool exists;
+    int driveType;  // what the drive answers; -1: the rule must not ask
+    int exists;     // 0 or 1; -1: the rule must not ask
     TargetVerdict verdict;
   } cases[] = {
-      {"", 3, true, TargetVerdict::InvalidDrive},
-      {"A:", 1, false, TargetVerdict::FloppyDrive},
-      {"b:", 1, false, TargetVerdict::FloppyDrive},
-      {"E:", 1, false, TargetVerdict::InvalidDrive},
-      {"E:", 2, true, TargetVerdict::FloppyDrive},
-      {"E:", 5, true, TargetVerdict::CdDrive},
-      {"E:", 4, true, TargetVerdict::Accepted},
-      {"C:", 3, true, TargetVerdict::Accepted},
-      {"C:\\", 3, true, TargetVerdict::Accepted},
-      {"D:\\NoSuchFolder", 3, false, TargetVerdict::InvalidFolder},
-      {"D:\\Tools", 3, true, TargetVerdict::Accepted},
+      {"", -1, -1, TargetVerdict::InvalidDrive},
+      {"\\", -1, -1, TargetVerdict::InvalidDrive},
+      {"A:", 1, -1, TargetVerdict::FloppyDrive},
+      {"b:", 1, -1, TargetVerdict::FloppyDrive},
+      {"a:\\", 1, -1, TargetVerdict::FloppyDrive},
+      {"E:", 1, -1, TargetVerdict::InvalidDrive},
+      {"E:", 2, -1, TargetVerdict::FloppyDrive},
+      {"A:", 2, -1, TargetVerdict::FloppyDrive},
+      {"E:", 5, -1, TargetVerdict::CdDrive},
+      {"E:", 4, -1, TargetVerdict::Accepted},
+      {"E:", 6, -1, TargetVerdict::Accepted},
+      {"C:", 3, -1, TargetVerdict::Accepted},
+      {"C:\\", 3, -1, TargetVerdict::Accepted},
+      {"D:\\NoSuchFolder", -1, 0, TargetVerdict::InvalidFolder},
+      {"D:\\Tools", -1, 1, TargetVerdict::Accepted},
+      {"D:\\Tools\\", -1, 1, TargetVerdict::Accepted},
+      {"ab", 3, -1, TargetVerdict::Accepted},
+      {"abc", -1, 0, TargetVerdict::InvalidFolder},
   };
-  for (const auto& c : cases) EXPECT_EQ(CheckInstallTargetRule(c.location, c.driveType, c.exists), c.verdict) << c.location;
-  EXPECT_EQ(TargetVerdictText(TargetVerdict::CdDrive, true), "Netword driver!");
-  EXPECT_EQ(TargetVerdictText(TargetVerdict::InvalidDrive, false), "\xce\xde\xd0\xa7\xb5\xc4\xc7\xfd\xb6\xaf\xc6\xf7!");
-  EXPECT_EQ(TargetVerdictText(TargetVerdict::Accepted, true), "");
+  for (const auto& c : cases) {
+    std::string asked;
+    const TargetProbe probe{[&](const std::string& drive) {
+                              asked += "type " + drive;
+                              return c.driveType;
+                            },
+                            [&](const std::string& path) {
+                              asked += "exists " + path;
+                              return c.exists == 1;
+                            }};
+    EXPECT_EQ(CheckInstallTargetRule(c.location, probe), c.verdict) << c.location;
+    std::string expected;
+    std::string bare = c.location;  // the rule asks about the location without its backslash
+    if (!bare.empty() && bare.back() == '\\') bare.pop_back();
+    if (c.driveType >= 0) expected = "type " + bare;
+    if (c.exists >= 0) expected = "exists " + bare;
+    EXPECT_EQ(asked, expected) << c.location;
+  }
+}
+
+TEST(FolderRules, RefusalTexts) {
+  const struct {
+    TargetVerdict verdict;
+    const char* english;
+    const char* chinese;
+  } cases[] = {
+      {TargetVerdict::InvalidDrive, "Invalid driver!", "\xce\xde\xd0\xa7\xb5\xc4\xc7\xfd\xb6\xaf\xc6\xf7!"},
+      {TargetVerdict::FloppyDrive, "Floppy driver!", "\xc8\xed\xc5\xcc\xc7\xfd\xb6\xaf\xc6\xf7!"},
+      {TargetVerdict::CdDrive, "Netword driver!", "\xcd\xf8\xc2\xe7\xc7\xfd\xb6\xaf\xc6\xf7!"},
+      {TargetVerdict::InvalidFolder, "Invalid folder!", "\xce\xde\xd0\xa7\xb5\xc4\xce\xc4\xbc\xfe\xbc\xd0!"},
+      {TargetVerdict::Accepted, "", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TargetVerdictText(c.verdict, true), c.english);
+    EXPECT_EQ(TargetVerdictText(c.verdict, false), c.chinese);
+  }
 }
 
 TEST(FolderRules, DiskSpaceQuestion) {
   EXPECT_EQ(DiskSpaceQuestion(2.5, 1, true), "The setup need space 2.5 MB,but left only 1.0 MB.");
   EXPECT_EQ(DiskSpaceQuestion(12.5, 3, false),
             "\xb0\xb2\xd7\xb0\xd0\xe8\xd2\xaa" "12.5MB\xbf\xd5\xbc\xe4,\xb5\xab\xca\xc7\xca\xa3\xd3\xe0\xbf\xd5\xbc\xe4\xd6\xbb\xd3\xd0" "3.0 MB.");
+}
+
+TEST(FolderRules, SpaceAnswers) {
+  const struct {
+    int answer, stopAnswer;
+    SpaceAnswer outcome;
+  } cases[] = {
+      {3, 2, SpaceAnswer::GoOn},          {2, 2, SpaceAnswer::GiveUp},       {1, 2, SpaceAnswer::MeasureAgain},
+      {-1, 2, SpaceAnswer::MeasureAgain}, {1, 1, SpaceAnswer::GiveUp},       {2, 1, SpaceAnswer::MeasureAgain},
+      {3, 1, SpaceAnswer::GoOn},          {-1, 1, SpaceAnswer::MeasureAgain},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(DecideSpaceAnswer(c.answer, c.stopAnswer), c.outcome) << c.answer << " stop " << c.stopAnswer;
+}
+
+TEST(FolderRules, BrowserCallback) {
+  const struct {
+    BrowseEvent event;
+    bool chinese, hasTitle;
+    bool english, title, ok;
+  } cases[] = {
+      {BrowseEvent::Initialized, false, true, true, true, false},
+      {BrowseEvent::Initialized, true, true, false, true, false},
+      {BrowseEvent::Initialized, true, false, false, false, false},
+      {BrowseEvent::SelectionChanged, false, true, true, false, true},
+      {BrowseEvent::SelectionChanged, true, false, false, false, true},
+      {BrowseEvent::Other, false, true, true, false, false},
+      {BrowseEvent::Other, true, true, false, false, false},
+  };
+  for (const auto& c : cases) {
+    const BrowseActions a = DecideBrowseActions(c.event, c.chinese, c.hasTitle);
+    EXPECT_EQ(a.englishButtons, c.english);
+    EXPECT_EQ(a.setTitle, c.title);
+    EXPECT_EQ(a.enableOk, c.ok);
+  }
 }
 
 }  // namespace
