@@ -50,11 +50,20 @@ wine_harness_create_prefix() {
   touch "$WINEPREFIX/.setupkit-ready"
 }
 
+# A second fixed drive, D:, for the tests of install folders on a drive of their own: Wine maps
+# drive letters through the prefix's dosdevices links (DefineDosDevice does not reach its file
+# system), so the link is made here, before the wineserver starts, in new and old prefixes alike.
+wine_harness_map_test_drive() {
+  mkdir -p "$WINEPREFIX/dosdevices" "$WINEPREFIX/drive_d"
+  [ -e "$WINEPREFIX/dosdevices/d:" ] || ln -s ../drive_d "$WINEPREFIX/dosdevices/d:"
+}
+
 wine_harness_start() {
   trap wine_harness_stop EXIT
   trap 'exit 130' INT TERM
   wine_harness_display || return 1
   mkdir -p "$WINEPREFIX"
+  wine_harness_map_test_drive
   echo "$DISPLAY" >"$WINEPREFIX/.setupkit-display"
   "$wine_harness_server" -p </dev/null >/dev/null 2>&1
   [ -f "$WINEPREFIX/.setupkit-ready" ] || wine_harness_create_prefix

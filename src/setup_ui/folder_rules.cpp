@@ -110,6 +110,19 @@ SpaceAnswer DecideSpaceAnswer(int answer, int stopAnswer) {
   return SpaceAnswer::MeasureAgain;
 }
 
+bool AskUntilRoom(double requiredMb, int stopAnswer, const MeasureFree& measure, const AskAboutSpace& ask) {
+  int free = 0;
+  if (!measure(free)) return true;
+  while (free < requiredMb) {
+    switch (DecideSpaceAnswer(ask(requiredMb, free), stopAnswer)) {
+      case SpaceAnswer::GoOn: return true;
+      case SpaceAnswer::GiveUp: return false;
+      case SpaceAnswer::MeasureAgain: measure(free); break;
+    }
+  }
+  return true;
+}
+
 BrowseActions DecideBrowseActions(BrowseEvent event, bool chinese, bool hasTitle) {
   BrowseActions actions;
   // The platform labels its buttons in the system's language; an English package wants English.

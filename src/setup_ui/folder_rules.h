@@ -73,6 +73,16 @@ enum class SpaceAnswer { MeasureAgain, GoOn, GiveUp };
 inline constexpr int kIgnoreAnswer = 3;
 SpaceAnswer DecideSpaceAnswer(int answer, int stopAnswer);
 
+// Whole free megabytes of the volume into its argument; false when it cannot be measured.
+using MeasureFree = std::function<bool(int& freeMb)>;
+// Shows the free-space question with the required and the free megabytes; the answer.
+using AskAboutSpace = std::function<int(double requiredMb, int freeMb)>;
+// Asks while the volume has less than requiredMb, measuring again after every answer that
+// does not decide; false when the user gave up. A volume that cannot be measured at all counts
+// as roomy: asking would only show a number nobody measured. A later measurement that fails
+// keeps the last one.
+bool AskUntilRoom(double requiredMb, int stopAnswer, const MeasureFree& measure, const AskAboutSpace& ask);
+
 // What the folder browser's callback does with one message of the selection dialog.
 enum class BrowseEvent { Initialized, SelectionChanged, Other };
 struct BrowseActions {

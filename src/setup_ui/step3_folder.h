@@ -1,4 +1,6 @@
-// The folder page: proposes the default install folder and creates the one chosen on Next.
+// The folder page: proposes the previous installation's folder or the default one, browses for
+// another, and on Next refuses unsuitable locations, asks about the free space, creates the
+// folder and hands it to the rest of setup.
 #pragma once
 
 #include <string>
@@ -13,16 +15,29 @@ class CStep3 : public CPropertyPage {
  public:
   explicit CStep3(CWizardSheet& sheet);
 
-  std::string m_strFolder;
+  HWND m_hFolderEdit = nullptr;
+  std::string m_strLine1, m_strLine2, m_strLine3;
+  std::string m_strPrompt;
+  std::string m_strBrowseLabel;
+  std::string m_strFolder;  // proposed, and finally the chosen install folder
+  double m_dRequiredMb = 0;
 
  protected:
   void DoDataExchange(DataExchange& exchange) override;
   BOOL OnInitDialog() override;
   bool OnSetActive() override;
-  LRESULT OnWizardNext() override;
   bool OnQueryCancel() override;
+  LRESULT OnWizardNext() override;
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
  private:
+  // The folder of an earlier installation of this version, or the empty text.
+  std::string ReadPreviousInstall() const;
+  void OnBrowse();
+  // True when location can take the install folder; otherwise the refusal has been shown.
+  bool CheckInstallTarget(const std::string& location, const std::string& caption) const;
+
   CWizardSheet& m_sheet;
 };
 

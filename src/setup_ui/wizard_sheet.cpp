@@ -6,6 +6,7 @@
 #include "resource_ids.h"
 #include "setup_ui/exit_codes.h"
 #include "setup_ui/folder_rules.h"
+#include "setup_ui/free_space.h"
 #include "setup_ui/main_window.h"
 #include "setup_ui/message_dlg.h"
 #include "setup_ui/package_icon.h"
@@ -23,15 +24,6 @@ constexpr int kQuestionIcon = 2;
 constexpr int kProgramIcon = 0;
 constexpr UINT_PTR kSubclassId = 1;
 constexpr int kAnswerAbort = 2;
-constexpr int kAnswerIgnore = 3;
-
-// Free megabytes of the volume that holds folder, or nothing when it cannot be measured.
-bool MeasureFreeMegabytes(const std::string& folder, int& megabytes) {
-  ULARGE_INTEGER available, total, free;
-  if (!GetDiskFreeSpaceExA((folder + "\\").c_str(), &available, &total, &free)) return false;
-  megabytes = static_cast<int>(free.QuadPart >> 20);
-  return true;
-}
 
 // The wizard's initial placement takes effect as it is shown, and the sheet need not move
 // after that; the panel has to follow it all the same.
@@ -100,21 +92,11 @@ bool CWizardSheet::FixInstallFolder() {
       ResolveFolderMacro(config.pageTexts[kFolderPage][kDefaultMacroSlot], QueryPlatformFolders()) +
       ProductFolderName(config);
   m_strInstallFolder = folder;
-  const std::string measured = InstallLocation(folder);
-  // A volume that cannot be measured at all is taken to have room enough: asking would only
-  // show a number nobody measured.
-  int free = 0;
-  if (MeasureFreeMegabytes(measured, free)) {
-    while (free < required) {
-      const bool english = IsEnglish(config);
-      const int answer = ShowMessage(DiskSpaceQuestion(required, free, english), "", kQuestionIcon, 3,
-                                     english ? "Retry" : "重试", english ? "Abort" : "终止",
-                                     english ? "Ignore" : "忽略");
-      if (answer == kAnswerIgnore) break;
-      if (answer == kAnswerAbort) return false;
-      MeasureFreeMegabytes(measured, free);
-    }
-  }
+  const bool english = IsEnglish(config);
+  const FreeSpaceQuestion question{kQuestionIcon,
+                                   {english ? "Retry" : "重试", english ? "Abort" : "终止", english ? "Ignore" : "忽略"},
+                                   kAnswerAbort};
+  if (!EnsureFreeSpace(InstallLocation(folder), required, english, question)) return false;
   CreateDirectoryA(folder.c_str(), nullptr);
   return true;
 }

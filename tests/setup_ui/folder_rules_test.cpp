@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <vector>
+
 namespace sk {
 namespace {
 
@@ -156,6 +159,54 @@ TEST(FolderRules, SpaceAnswers) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(DecideSpaceAnswer(c.answer, c.stopAnswer), c.outcome) << c.answer << " stop " << c.stopAnswer;
+}
+
+// The free-space loop against a volume that answers from a script of measurements (nothing:
+// the measurement fails) and a user who answers from a script of answers.
+struct SpaceScript {
+  std::vector<std::optional<int>> measurements;
+  std::vector<int> answers;
+  std::vector<int> shownFree;  // the free megabytes each question showed
+
+  bool Run(double requiredMb, int stopAnswer) {
+    std::size_t measured = 0, asked = 0;
+    const MeasureFree measure = [&](int& free) {
+      const std::optional<int> next = measurements.at(measured++);
+      if (next) free = *next;
+      return next.has_value();
+    };
+    const AskAboutSpace ask = [&](double, int free) {
+      shownFree.push_back(free);
+      return answers.at(asked++);
+    };
+    const bool result = AskUntilRoom(requiredMb, stopAnswer, measure, ask);
+    EXPECT_EQ(measured, measurements.size()) << "every measurement used";
+    EXPECT_EQ(asked, answers.size()) << "every answer used";
+    return result;
+  }
+};
+
+TEST(FolderRules, FreeSpaceLoop) {
+  constexpr int kAbort = 2, kSelect = 1;
+  SpaceScript enough{{10}, {}};
+  EXPECT_TRUE(enough.Run(10.0, kAbort)) << "exactly the required space";
+  SpaceScript unmeasurable{{std::nullopt}, {}};
+  EXPECT_TRUE(unmeasurable.Run(99999.0, kAbort)) << "an unmeasurable volume is not asked about";
+  SpaceScript fraction{{2}, {3}};
+  EXPECT_TRUE(fraction.Run(2.5, kAbort));
+  EXPECT_EQ(fraction.shownFree, std::vector<int>({2}));
+  SpaceScript retried{{1, 1, 5}, {1, -1}};
+  EXPECT_TRUE(retried.Run(4.0, kAbort)) << "Retry and Escape measure again until there is room";
+  EXPECT_EQ(retried.shownFree, std::vector<int>({1, 1}));
+  SpaceScript failedLater{{1, std::nullopt, 2}, {1, 1, 3}};
+  EXPECT_TRUE(failedLater.Run(4.0, kAbort));
+  EXPECT_EQ(failedLater.shownFree, std::vector<int>({1, 1, 2})) << "a failed measurement keeps the last";
+  SpaceScript aborted{{1, 1}, {1, kAbort}};
+  EXPECT_FALSE(aborted.Run(4.0, kAbort));
+  SpaceScript selected{{1}, {kSelect}};
+  EXPECT_FALSE(selected.Run(4.0, kSelect)) << "Select gives up on the folder page";
+  SpaceScript retryOnPage{{1, 9}, {2}};
+  EXPECT_TRUE(retryOnPage.Run(4.0, kSelect)) << "the second button retries on the folder page";
 }
 
 TEST(FolderRules, BrowserCallback) {

@@ -39,6 +39,23 @@ bool Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
   return answered;
 }
 
+bool AskWithText(HWND window, UINT message, WPARAM wParam, const std::string& text, LRESULT& result) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+  if (!process) return false;
+  bool answered = false;
+  void* remote = VirtualAllocEx(process, nullptr, text.size() + 1, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  if (remote) {
+    const bool written = WriteProcessMemory(process, remote, text.c_str(), text.size() + 1, nullptr) != 0;
+    if (written) answered = Ask(window, message, wParam, reinterpret_cast<LPARAM>(remote), result);
+    // A window that did not answer in time may still read the text later.
+    if (!written || answered) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return answered;
+}
+
 std::vector<HWND> FindWindows(const WindowQuery& query) {
   Search search{&query, {}};
   EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));

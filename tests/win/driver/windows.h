@@ -30,6 +30,10 @@ bool WaitForWindowGone(HWND window, DWORD timeoutMs = DefaultWaitMs());
 
 // Sends a message and waits (bounded) for the answer; false when the window did not answer.
 bool Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+// The same for a message whose lParam points at a text: the text is placed in the memory of
+// the window's process, where a pointer into this process would mean nothing. False when it
+// could not be placed there or the window did not answer.
+bool AskWithText(HWND window, UINT message, WPARAM wParam, const std::string& text, LRESULT& result);
 
 std::string WindowText(HWND window);
 std::string ClassName(HWND window);
