@@ -50,11 +50,13 @@ wine_harness_create_prefix() {
   touch "$WINEPREFIX/.setupkit-ready"
 }
 
-# A second fixed drive, D:, for the tests of install folders on a drive of their own: Wine maps
-# drive letters through the prefix's dosdevices links (DefineDosDevice does not reach its file
-# system), so the link is made here, before the wineserver starts, in new and old prefixes alike.
+# A second fixed drive, D:, for the tests of install folders on a drive of their own. Wine maps
+# drive letters through the links in the prefix's dosdevices folder (DefineDosDevice does not
+# reach its file system), so the link is made here, in new and old prefixes alike, once Wine has
+# made that folder: made earlier, it would keep Wine from linking C: and Z:.
 wine_harness_map_test_drive() {
-  mkdir -p "$WINEPREFIX/dosdevices" "$WINEPREFIX/drive_d"
+  [ -d "$WINEPREFIX/dosdevices" ] || return 0
+  mkdir -p "$WINEPREFIX/drive_d"
   [ -e "$WINEPREFIX/dosdevices/d:" ] || ln -s ../drive_d "$WINEPREFIX/dosdevices/d:"
 }
 
@@ -63,10 +65,10 @@ wine_harness_start() {
   trap 'exit 130' INT TERM
   wine_harness_display || return 1
   mkdir -p "$WINEPREFIX"
-  wine_harness_map_test_drive
   echo "$DISPLAY" >"$WINEPREFIX/.setupkit-display"
   "$wine_harness_server" -p </dev/null >/dev/null 2>&1
   [ -f "$WINEPREFIX/.setupkit-ready" ] || wine_harness_create_prefix
+  wine_harness_map_test_drive
   wine_run cmd /c exit </dev/null >/dev/null 2>&1
   # The desktop's own process (explorer.exe /desktop) starts with the first program that opens
   # a window and lives on after it; started by a test, it would hold that test's output pipe

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_dir.h"
 #include "support/test_package.h"
 #include "win/driver/input.h"
 #include "win/driver/windows.h"
@@ -297,21 +298,28 @@ bool HasChildWithText(HWND window, const std::string& text) {
   return search.found;
 }
 
+// Wine's selection dialog takes about two seconds to go once a button ended it.
+bool WaitForBrowserGone(HWND browser) { return gui::WaitForWindowGone(browser, gui::DefaultWaitMs() * 2); }
+
 // Chooses folder in the open selection dialog and confirms it.
 void Choose(HWND browser, const std::string& folder) {
   LRESULT ignored = 0;
   ASSERT_TRUE(gui::AskWithText(browser, BFFM_SETSELECTIONA, TRUE, folder, ignored));
   ASSERT_TRUE(gui::Click(Control(browser, IDOK)));
-  ASSERT_TRUE(gui::WaitForWindowGone(browser));
+  ASSERT_TRUE(WaitForBrowserGone(browser));
 }
 
+// Browsing stays on C:, which the shell's folder tree knows in every prefix; a drive linked
+// into a prefix after its shell started shows in that tree only from the next start.
 TEST(FolderPage, BrowsingAppendsTheProductFolderUnlessItIsThere) {
-  const DriveDFolder tools("SkTools");
+  const TempDir temp;
+  const std::string tools = temp.File("Tools");
   Wizard wizard(PagesConfig(true));  // slot 5 empty: the product name is the product folder
   const std::string product = wizard.config.productName;
   std::string upper = product;
   std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char ch) { return std::toupper(ch); });
-  ASSERT_TRUE(CreateDirectoryA((tools.path() + "\\" + upper).c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryA(tools.c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryA((tools + "\\" + upper).c_str(), nullptr));
   HWND edit = wizard.ToFolderPage();
   ASSERT_NE(edit, nullptr);
   HWND page = GetParent(edit);
@@ -323,15 +331,15 @@ TEST(FolderPage, BrowsingAppendsTheProductFolderUnlessItIsThere) {
   EXPECT_EQ(ControlText(browser, IDOK), "OK");
   EXPECT_EQ(ControlText(browser, IDCANCEL), "Cancel");
   EXPECT_TRUE(HasChildWithText(browser, "t16")) << "the prompt above the tree";
-  Choose(browser, tools.path());
-  EXPECT_TRUE(gui::WaitUntil([&] { return gui::WindowText(edit) == tools.path() + "\\" + product + "\\"; }))
+  Choose(browser, tools);
+  EXPECT_TRUE(gui::WaitUntil([&] { return gui::WindowText(edit) == tools + "\\" + product + "\\"; }))
       << gui::WindowText(edit);
 
   ASSERT_TRUE(gui::Click(Control(page, kBrowse)));
   browser = WaitForBrowser(wizard);
   ASSERT_NE(browser, nullptr);
-  Choose(browser, tools.path() + "\\" + upper);
-  EXPECT_TRUE(gui::WaitUntil([&] { return gui::WindowText(edit) == tools.path() + "\\" + upper + "\\"; }))
+  Choose(browser, tools + "\\" + upper);
+  EXPECT_TRUE(gui::WaitUntil([&] { return gui::WindowText(edit) == tools + "\\" + upper + "\\"; }))
       << gui::WindowText(edit);
 
   ASSERT_TRUE(SetText(edit, "D:\\typed"));
@@ -339,7 +347,7 @@ TEST(FolderPage, BrowsingAppendsTheProductFolderUnlessItIsThere) {
   browser = WaitForBrowser(wizard);
   ASSERT_NE(browser, nullptr);
   ASSERT_TRUE(gui::Click(Control(browser, IDCANCEL)));
-  ASSERT_TRUE(gui::WaitForWindowGone(browser));
+  ASSERT_TRUE(WaitForBrowserGone(browser));
   EXPECT_EQ(gui::WindowText(edit), "D:\\typed") << "a cancelled browse changes nothing";
 }
 
@@ -353,7 +361,7 @@ TEST(FolderPage, ChineseBrowserKeepsThePlatformsButtons) {
   EXPECT_NE(ControlText(browser, IDOK), "OK");
   EXPECT_NE(ControlText(browser, IDCANCEL), "Cancel");
   ASSERT_TRUE(gui::Click(Control(browser, IDCANCEL)));
-  ASSERT_TRUE(gui::WaitForWindowGone(browser));
+  ASSERT_TRUE(WaitForBrowserGone(browser));
 }
 
 TEST(FolderPage, RefusesUnsuitableLocationsAndInstallsAtADriveRoot) {
