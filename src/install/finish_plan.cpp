@@ -11,6 +11,16 @@ bool AnyFlag(const SetupConfig& config, std::int32_t flag) {
   return false;
 }
 
+const std::string& FolderOf(const ShortcutFolders& folders, ShortcutKind kind) {
+  switch (kind) {
+    case ShortcutKind::QuickLaunch: return folders.quickLaunch;
+    case ShortcutKind::Desktop: return folders.desktop;
+    case ShortcutKind::StartMenu: return folders.startMenu;
+    case ShortcutKind::ProgramGroup: return folders.programs;
+  }
+  return folders.programs;
+}
+
 bool Applies(const FileEntry& e, ShortcutKind kind, const FinishChoices& c) {
   switch (kind) {
     case ShortcutKind::QuickLaunch: return e.quickLaunch;
@@ -56,10 +66,6 @@ std::string ShortcutPath(const FileEntry& entry, ShortcutKind kind, const Shortc
   return file;
 }
 
-std::string QuickLaunchFolder(const std::string& appData) {
-  return WithBackslash(appData) + "Microsoft\\Internet Explorer\\Quick Launch\\";
-}
-
 FinishPlan PlanFinish(const SetupConfig& config, const FinishChoices& choices, const BaseFolders& folders,
                       const ShortcutFolders& shortcutFolders) {
   FinishPlan plan;
@@ -90,7 +96,8 @@ FinishPlan PlanFinish(const SetupConfig& config, const FinishChoices& choices, c
   for (const FileEntry* e : files) {
     for (ShortcutKind kind : {ShortcutKind::QuickLaunch, ShortcutKind::Desktop, ShortcutKind::StartMenu,
                               ShortcutKind::ProgramGroup}) {
-      if (!Applies(*e, kind, choices)) continue;
+      // An unknown folder would put the link into whatever the current directory is.
+      if (!Applies(*e, kind, choices) || FolderOf(shortcutFolders, kind).empty()) continue;
       if (kind == ShortcutKind::ProgramGroup && uninstallerShortcutPending) {
         uninstallerShortcutPending = false;
         plan.steps.push_back({FinishStep::CreateGroupFolder, groupFolder, {}, {}});
@@ -107,6 +114,8 @@ FinishPlan PlanFinish(const SetupConfig& config, const FinishChoices& choices, c
   }
   if (choices.readme && !config.readme.empty()) plan.readme = ResolveFolderPath(config.readme, folders);
   if (choices.run && !config.runProgram.empty()) plan.program = ResolveFolderPath(config.runProgram, folders);
+  if (config.postInstallProgram.empty() && !config.postInstallParameters.empty())
+    plan.document = config.postInstallParameters;
   return plan;
 }
 

@@ -29,7 +29,8 @@ struct FinishPageLayout {
 };
 FinishPageLayout LayOutFinishPage(const SetupConfig& config);
 
-// The shell folders shortcuts go to, each ending in a backslash.
+// The shell folders shortcuts go to, each ending in a backslash; empty when the platform does
+// not know it, and then that kind of shortcut is not made.
 struct ShortcutFolders {
   std::string quickLaunch, desktop, startMenu, programs;
 };
@@ -40,9 +41,6 @@ enum class ShortcutKind { QuickLaunch, Desktop, StartMenu, ProgramGroup };
 std::string ShortcutName(const FileEntry& entry);
 std::string ShortcutPath(const FileEntry& entry, ShortcutKind kind, const ShortcutFolders& folders,
                          const std::string& groupName);
-
-// Where Quick Launch lives, from the roaming application-data folder (ending in a backslash).
-std::string QuickLaunchFolder(const std::string& appData);
 
 struct FinishStep {
   enum Kind {
@@ -62,6 +60,9 @@ struct FinishPlan {
   std::vector<FinishStep> steps;
   std::optional<std::string> readme;    // resolved paths to open
   std::optional<std::string> program;
+  // Without a post-install program its parameters are opened on their own, relative to the
+  // install folder.
+  std::optional<std::string> document;
 };
 
 // The temporary post-install program's entry (the first whose destination is that program)

@@ -3,7 +3,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "package/file_io.h"
+#include "package/gbk.h"
+#include "shared/quick_launch.h"
 
 namespace sk {
 namespace {
@@ -22,16 +23,14 @@ bool ShellFolder(int csidl, std::string& path) {
 }  // namespace
 
 bool GetSpecialFolder(int code, std::string& path) {
-  // Quick Launch sits in the roaming application data on every system that has it; the
-  // profile-relative guess of older systems misses it since the profile folders moved.
   if (code == kQuickLaunchFolder) {
     std::string appData;
     if (!ShellFolder(CSIDL_APPDATA, appData)) return false;
-    path = JoinPath(appData, "Microsoft\\Internet Explorer\\Quick Launch\\");
+    path = QuickLaunchFolder(appData);
     return true;
   }
   if (!ShellFolder(code, path)) return false;
-  path = JoinPath(path, "");  // the trailing backslash
+  path = WithBackslash(std::move(path));
   return true;
 }
 

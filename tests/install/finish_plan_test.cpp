@@ -40,8 +40,6 @@ TEST(FinishPlan, ShortcutNamesAndPaths) {
   EXPECT_EQ(ShortcutPath(e, ShortcutKind::ProgramGroup, kFolders, "Demo Suite"), "C:\\Start\\Programs\\Demo Suite\\Tools\\Demo.lnk");
   EXPECT_EQ(ShortcutPath(e, ShortcutKind::QuickLaunch, kFolders, "x"), "C:\\QL\\Demo.lnk");
   EXPECT_EQ(ShortcutPath(e, ShortcutKind::StartMenu, kFolders, "x"), "C:\\Start\\Demo.lnk");
-  EXPECT_EQ(QuickLaunchFolder("C:\\users\\root\\AppData\\Roaming"),
-            "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Internet Explorer\\Quick Launch\\");
 }
 
 TEST(FinishPlan, TheUninstallerShortcutComesOnceBeforeTheFirstGroupShortcut) {
@@ -71,6 +69,20 @@ TEST(FinishPlan, BoxesAndSwitchesDecideTheShortcuts) {
   c.noUninstaller = true;
   EXPECT_EQ(Steps(PlanFinish(c, {}, Folders(), kFolders)),
             (std::vector<std::string>{"folder C:\\Start\\Programs\\Demo", "link C:\\Start\\Programs\\Demo\\a.lnk -> C:\\App\\a.exe"}));
+}
+
+TEST(FinishPlan, AFolderThePlatformDoesNotKnowGetsNoShortcut) {
+  SetupConfig c;
+  c.productName = "Demo";
+  c.files = {Entry("a.exe", kDesktopShortcut | kProgramGroupShortcut)};
+  c.files[0].quickLaunch = true;
+  const ShortcutFolders noDesktop{"C:\\QL\\", "", "C:\\Start\\", "C:\\Start\\Programs\\"};
+  EXPECT_EQ(Steps(PlanFinish(c, {.desktop = true, .programGroup = false}, Folders(), noDesktop)),
+            std::vector<std::string>{"link C:\\QL\\a.lnk -> C:\\App\\a.exe"});
+  const ShortcutFolders noPrograms{"", "C:\\Desk\\", "C:\\Start\\", ""};
+  EXPECT_EQ(Steps(PlanFinish(c, {.desktop = true, .programGroup = true}, Folders(), noPrograms)),
+            std::vector<std::string>{"link C:\\Desk\\a.lnk -> C:\\App\\a.exe"})
+      << "nor the uninstaller's shortcut, nor the group folder";
 }
 
 TEST(FinishPlan, TheTemporaryPostInstallProgramIsLeftOut) {
@@ -127,6 +139,20 @@ TEST(FinishPlan, ReadmeAndProgramOnlyWhenChosenAndConfigured) {
   plan = PlanFinish(c, {.readme = false, .run = false}, Folders(), kFolders);
   EXPECT_FALSE(plan.readme);
   EXPECT_FALSE(plan.program);
+}
+
+TEST(FinishPlan, ParametersWithoutAProgramAreOpenedOnTheirOwn) {
+  SetupConfig c;
+  c.postInstallParameters = "readme.htm";
+  FinishPlan plan = PlanFinish(c, {}, Folders(), kFolders);
+  EXPECT_EQ(plan.postInstallPath, "");
+  EXPECT_EQ(plan.document, "readme.htm") << "as written: the install folder is the current directory then";
+  c.postInstallProgram = "INSTALL\\setup2.exe";
+  plan = PlanFinish(c, {}, Folders(), kFolders);
+  EXPECT_EQ(plan.postInstallPath, "C:\\App\\setup2.exe");
+  EXPECT_FALSE(plan.document) << "they are the program's parameters";
+  c = SetupConfig();
+  EXPECT_FALSE(PlanFinish(c, {}, Folders(), kFolders).document);
 }
 
 }  // namespace
