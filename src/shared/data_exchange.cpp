@@ -24,6 +24,14 @@ void DataExchange::Text(int id, std::string& value, std::size_t maxBytes) {
   value = std::move(text);
 }
 
+void DataExchange::Check(int id, int& value) {
+  if (m_bFailed) return;
+  if (m_bSave)
+    value = IsDlgButtonChecked(m_hDialog, id) == BST_CHECKED ? 1 : 0;
+  else
+    CheckDlgButton(m_hDialog, id, value ? BST_CHECKED : BST_UNCHECKED);
+}
+
 void DataExchange::Control(int id, HWND& control) {
   if (!m_bFailed) control = GetDlgItem(m_hDialog, id);
 }

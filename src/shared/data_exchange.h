@@ -19,6 +19,8 @@ class DataExchange {
   // Control id <-> value. When saving a text longer than maxBytes (0: no limit), the user is
   // told the limit, the control gets the focus with its text selected, and the pass fails.
   void Text(int id, std::string& value, std::size_t maxBytes = 0);
+  // Check box id <-> value, 0 or 1.
+  void Check(int id, int& value);
   // The window of control id.
   void Control(int id, HWND& control);
 

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "shared/special_folder.h"
+
 namespace sk {
 namespace {
 
@@ -26,6 +28,14 @@ PlatformFolders QueryPlatformFolders() {
   char documents[MAX_PATH] = {};
   if (SHGetSpecialFolderPathA(nullptr, documents, CSIDL_PERSONAL, FALSE)) folders.documentsDir = documents;
   return folders;
+}
+
+ShortcutFolders QueryShortcutFolders() {
+  const auto folder = [](int code) {
+    std::string path;
+    return GetSpecialFolder(code, path) ? path : std::string();
+  };
+  return {folder(kQuickLaunchFolder), folder(CSIDL_DESKTOPDIRECTORY), folder(CSIDL_STARTMENU), folder(CSIDL_PROGRAMS)};
 }
 
 }  // namespace sk
