@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "support/test_package.h"
+#include "win/child_process.h"
 #include "win/driver/input.h"
 #include "win/driver/windows.h"
 
@@ -44,6 +46,24 @@ bool GoToFinishPage(HWND sheet, const std::string& installFolder) {
                                     SMTO_ABORTIFHUNG, gui::DefaultWaitMs(), &ignored))
     return false;
   return gui::Click(gui::Control(sheet, kWizardNext)) && WaitForButton(sheet, kWizardFinish);
+}
+
+std::string Unique(const char* stem) { return std::string(stem) + std::to_string(GetCurrentProcessId()); }
+
+std::string WriteSetupWithFiles(const TempDir& folder, const SetupConfig& config,
+                                const std::vector<std::pair<FileEntry, std::string>>& files) {
+  PackageBuilder builder(ReadAll(HostPath(SK_SETUP_EXE)));
+  SetupConfig packaged = config;
+  for (const auto& [file, data] : files) {
+    FileEntry entry = file;
+    const BlockRef block = builder.AddBlock(data);
+    entry.offset = block.offset;
+    entry.size = block.length;
+    packaged.files.push_back(entry);
+  }
+  const std::string path = folder.File("setup.exe");
+  WriteAll(path, builder.Finish(packaged));
+  return path;
 }
 
 SetupConfig EnglishWizardConfig(const std::string& product, const std::string& version) {

@@ -6,8 +6,11 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "package/setup_config.h"
+#include "support/temp_dir.h"
 #include "win/driver/program.h"
 #include "win/driver/wait.h"
 
@@ -27,6 +30,14 @@ bool WaitForButton(HWND sheet, int id);
 HWND WaitForPageControl(HWND sheet, int id);
 // Welcome, agreement accepted, the folder typed in, and on to the finish page.
 bool GoToFinishPage(HWND sheet, const std::string& installFolder);
+
+// A name of this test process's own, for products and keys no other run shares.
+std::string Unique(const char* stem);
+
+// setup.exe with the package of config and of these files (each entry with its bytes) written
+// into folder; its path.
+std::string WriteSetupWithFiles(const TempDir& folder, const SetupConfig& config,
+                                const std::vector<std::pair<FileEntry, std::string>>& files);
 
 // An English package of that product (also its key and, with " display", its uninstall
 // entry's name), the interface texts "t1" to "t18" and no pause between files.

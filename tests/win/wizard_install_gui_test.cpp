@@ -23,8 +23,6 @@ namespace {
 
 using gui::Control;
 
-std::string Unique(const char* stem) { return std::string(stem) + std::to_string(GetCurrentProcessId()); }
-
 // A package of two plain files, English texts and a product key of this process's own.
 struct WizardPackage {
   std::string product = Unique("SkWizard");
@@ -40,19 +38,13 @@ struct WizardPackage {
   }
 
   std::string Write(const TempDir& folder) const {
-    PackageBuilder builder(ReadAll(HostPath(SK_SETUP_EXE)));
-    SetupConfig packaged = config;
+    std::vector<std::pair<FileEntry, std::string>> entries;
     for (const auto& [name, data] : files) {
       FileEntry entry;
       entry.name = name;
-      const BlockRef block = builder.AddBlock(data);
-      entry.offset = block.offset;
-      entry.size = block.length;
-      packaged.files.push_back(entry);
+      entries.emplace_back(entry, data);
     }
-    const std::string path = folder.File("setup.exe");
-    WriteAll(path, builder.Finish(packaged));
-    return path;
+    return WriteSetupWithFiles(folder, config, entries);
   }
 };
 
