@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "install/win/platform_folders.h"
+#include "install/win/shortcut.h"
 #include "package/setup_log.h"
 #include "shared/com_helpers.h"
 #include "support/temp_dir.h"
@@ -94,6 +96,29 @@ std::set<std::string> Names(const std::string& folder) {
   std::error_code error;
   for (const auto& item : std::filesystem::directory_iterator(folder, error)) names.insert(item.path().filename().string());
   return names;
+}
+
+TEST(FinishShortcut, IsSavedWithTargetFolderAndDescriptionOrNotAtAll) {
+  const ComApartment com;
+  ASSERT_TRUE(com.ok());
+  const NoMenuBuilder noMenuBuilder;
+  TempDir dir;
+  const std::string target = "C:\\Program Files\\Demo\\demo.exe";
+  ASSERT_TRUE(CreateShortcut(target, dir.File("Demo.lnk"), "The demo"));
+  const auto link = ReadLink(dir.File("Demo.lnk"));
+  ASSERT_TRUE(link);
+  EXPECT_EQ(link->target, target);
+  EXPECT_EQ(link->folder, "C:\\Program Files\\Demo");
+  EXPECT_EQ(link->description, "The demo");
+  EXPECT_FALSE(CreateShortcut(target, dir.File("missing\\Demo.lnk"), "")) << "its folder is not made here";
+  EXPECT_FALSE(FileExists(dir.File("missing\\Demo.lnk")));
+
+  const ShortcutFolders found = QueryShortcutFolders();
+  const Folders expected;
+  EXPECT_EQ(found.quickLaunch, expected.quickLaunch);
+  EXPECT_EQ(found.desktop, expected.desktop);
+  EXPECT_EQ(found.startMenu, expected.startMenu);
+  EXPECT_EQ(found.programs, expected.programs);
 }
 
 // A package whose finish page has texts of its own, no registry entries, installed into a
@@ -290,6 +315,19 @@ TEST_F(FinishTest, MakesEveryShortcutKindAndWritesTheLogOverAReadOnlyOne) {
 
   for (const char* probe : {"readme.exe", "run.exe"})
     EXPECT_TRUE(gui::WaitUntil([&] { return FileExists(Installed(probe) + ".ran"); })) << probe << " was started";
+}
+
+TEST_F(FinishTest, AShortcutThatCannotBeMadeIsListedAllTheSame) {
+  FileEntry& app = Add("app.exe", "MZ-app");
+  app.shortcutFlags = kProgramGroupShortcut;
+  app.groupSubFolder = "no|such";  // no folder can have this name
+  app.logged = true;
+  ASSERT_NE(StartAtFinishPage(), nullptr);
+  PressFinish();
+  SetupLogHead head;
+  head.files = {Installed("app.exe")};
+  EXPECT_EQ(ReadAll(Installed("setup.log")), SetupLogHeadBytes(head) + SetupLogLine(Group() + "no|such\\app.lnk"));
+  EXPECT_EQ(Names(Group()), std::set<std::string>{"Unwise " + product_ + ".lnk"});
 }
 
 TEST_F(FinishTest, ATemporaryPostInstallProgramKeepsSetupUntilItEndsAndIsThenDeleted) {
