@@ -94,7 +94,8 @@ std::optional<Link> ReadLink(const std::string& path) {
 std::set<std::string> Names(const std::string& folder) {
   std::set<std::string> names;
   std::error_code error;
-  for (const auto& item : std::filesystem::directory_iterator(folder, error)) names.insert(item.path().filename().string());
+  for (const auto& item : std::filesystem::directory_iterator(folder, error))
+    names.insert(item.path().filename().string());
   return names;
 }
 
@@ -215,7 +216,8 @@ class FinishBoxes : public FinishTest, public testing::WithParamInterface<BoxCas
 
 TEST_P(FinishBoxes, FollowTheFileListAndTheConfiguration) {
   const BoxCase& c = GetParam();
-  for (std::size_t i = 0; i < c.flags.size(); ++i) Add("f" + std::to_string(i) + ".txt", "x").shortcutFlags = c.flags[i];
+  for (std::size_t i = 0; i < c.flags.size(); ++i)
+    Add("f" + std::to_string(i) + ".txt", "x").shortcutFlags = c.flags[i];
   config_.readme = c.readme;
   config_.runProgram = c.run;
   HWND page = StartAtFinishPage();
@@ -246,10 +248,10 @@ TEST_P(FinishBoxes, FollowTheFileListAndTheConfiguration) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FinishBoxes,
-    testing::Values(BoxCase{"EveryChoice", {kDesktopShortcut | kStartMenuShortcut | kProgramGroupShortcut}, "INSTALL\\r.txt",
-                            "INSTALL\\p.exe", {true, true, true}, true, true, false},
-                    BoxCase{"StartMenuOnlyNoReadme", {0, kStartMenuShortcut}, "", "INSTALL\\p.exe", {false, true, false},
-                            false, true, false},
+    testing::Values(BoxCase{"EveryChoice", {kDesktopShortcut | kStartMenuShortcut | kProgramGroupShortcut},
+                            "INSTALL\\r.txt", "INSTALL\\p.exe", {true, true, true}, true, true, false},
+                    BoxCase{"StartMenuOnlyNoReadme", {0, kStartMenuShortcut}, "", "INSTALL\\p.exe",
+                            {false, true, false}, false, true, false},
                     BoxCase{"ReadmeOnly", {0}, "INSTALL\\r.txt", "", {false, false, false}, true, false, false},
                     BoxCase{"NoChoiceAtAll", {0}, "", "", {false, false, false}, false, false, true}),
     [](const testing::TestParamInfo<BoxCase>& info) { return std::string(info.param.name); });
@@ -287,7 +289,8 @@ TEST_F(FinishTest, MakesEveryShortcutKindAndWritesTheLogOverAReadOnlyOne) {
   RegDeleteTreeA(HKEY_CLASSES_ROOT, ("*\\shell\\" + config_.fileMenuName).c_str());
 
   const std::vector<std::string> shortcuts = {
-      Expect(folders_.quickLaunch + "App.lnk"), Expect(folders_.desktop + "App.lnk"), Expect(folders_.startMenu + "App.lnk"),
+      Expect(folders_.quickLaunch + "App.lnk"), Expect(folders_.desktop + "App.lnk"),
+      Expect(folders_.startMenu + "App.lnk"),
       Group() + "Tools\\App.lnk", Group() + "tool.lnk"};
   SetupLogHead head;
   head.files = {Installed("app.exe"), Installed("tool.exe"), Installed("readme.exe")};
@@ -352,7 +355,7 @@ TEST_F(FinishTest, ATemporaryPostInstallProgramKeepsSetupUntilItEndsAndIsThenDel
   EXPECT_FALSE(FileExists(Group()));
 
   WriteAll(program + ".release", "");
-  EXPECT_EQ(program_->WaitForExit(), 0u);
+  EXPECT_EQ(program_->WaitForExit(gui::DefaultWaitMs() * 4), 0u);
   EXPECT_TRUE(FileExists(program + ".done"));
   EXPECT_FALSE(FileExists(program));
 }
@@ -382,7 +385,7 @@ TEST_F(FinishTest, TheCloseBoxWithTheSecondAnswerLeavesNoLogAndNoShortcut) {
   EXPECT_EQ(gui::ControlText(box, kFirstButton), "t9");
   EXPECT_EQ(gui::ControlText(box, kSecondButton), "t10");
   ASSERT_TRUE(gui::Click(Control(box, kSecondButton)));
-  EXPECT_EQ(program_->WaitForExit(), 0u);
+  EXPECT_EQ(program_->WaitForExit(gui::DefaultWaitMs() * 4), 0u);
   EXPECT_TRUE(FileExists(Installed("app.exe")));
   EXPECT_FALSE(FileExists(Installed("setup.log")));
   EXPECT_FALSE(FileExists(Group()));
@@ -406,7 +409,7 @@ TEST_F(FinishTest, ALogThatCannotBeCreatedIsReportedAndNothingElseHappens) {
   EXPECT_EQ(gui::ControlText(box, kBoxText), "Create setup.log failure!");
   EXPECT_EQ(gui::ControlText(box, kFirstButton), "OK");
   ASSERT_TRUE(gui::Click(Control(box, kFirstButton)));
-  EXPECT_EQ(program_->WaitForExit(), 0u);
+  EXPECT_EQ(program_->WaitForExit(gui::DefaultWaitMs() * 4), 0u);
   EXPECT_FALSE(FileExists(Group()));
   EXPECT_FALSE(FileExists(Expect(folders_.quickLaunch + "app.lnk")));
   EXPECT_FALSE(FileExists(Installed("run.exe.ran")));
