@@ -83,15 +83,21 @@ void CStep4::OnNeedDisk(int entryIndex) {
   prompt.m_strLabel = record.prompt;
   prompt.m_bEnglish = IsEnglish(config);
   prompt.m_strCaption = config.productName;
-  if (prompt.DoModal(nullptr) == IDOK) {
+  m_pDiskPrompt = &prompt;
+  const INT_PTR answer = prompt.DoModal(nullptr);
+  m_pDiskPrompt = nullptr;
+  if (answer == IDOK) {
     m_diskFolders[static_cast<std::size_t>(disk)] = prompt.m_strFolder;
     ResumeThread(m_hWorker);
     PlayAnimation();
     return;
   }
-  // Given up: the sheet closes with the worker left suspended; it ends with the process.
-  m_bGivenUp = true;
-  PropSheet_PressButton(Sheet(), PSBTN_CANCEL);
+  // Given up: the sheet closes with the worker left suspended; it ends with the process. When
+  // the wizard's own Cancel gave up, the sheet is closing already.
+  if (!m_bGivenUp) {
+    m_bGivenUp = true;
+    PropSheet_PressButton(Sheet(), PSBTN_CANCEL);
+  }
 }
 
 bool CStep4::OnQueryCancel() {
@@ -101,7 +107,15 @@ bool CStep4::OnQueryCancel() {
   SuspendThread(m_hWorker);
   HaltAnimation();
   const UiTexts& ui = g_pApp->config().uiTexts;
-  if (ShowMessage(ui[18], "", kProgramIcon, 2, ui[9].c_str(), ui[10].c_str()) != 1) return true;
+  if (ShowMessage(ui[18], "", kProgramIcon, 2, ui[9].c_str(), ui[10].c_str()) != 1) {
+    // The prompt has no owner, so the wizard's Cancel stays at hand while it is open; giving
+    // up here gives it up too, or its OK would let the worker go on after the user left.
+    if (m_pDiskPrompt) {
+      m_bGivenUp = true;
+      m_pDiskPrompt->EndDialog(IDCANCEL);
+    }
+    return true;
+  }
   ResumeThread(m_hWorker);
   PlayAnimation();
   return false;

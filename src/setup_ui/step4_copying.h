@@ -13,6 +13,7 @@
 
 namespace sk {
 
+class CInsertDiskDlg;
 class CWizardSheet;
 
 class CStep4 : public CPropertyPage {
@@ -44,7 +45,8 @@ class CStep4 : public CPropertyPage {
   void HaltAnimation();
 
   CWizardSheet& m_sheet;
-  bool m_bGivenUp = false;  // the insert-disk dialog was given up
+  bool m_bGivenUp = false;  // the insert-disk dialog or the Cancel question gave up
+  CInsertDiskDlg* m_pDiskPrompt = nullptr;  // while the insert-disk dialog is open
 };
 
 }  // namespace sk

@@ -12,6 +12,7 @@
 
 #include "package/volume.h"
 #include "win/child_process.h"
+#include "win/file_times.h"
 #include "win/install_run.h"
 
 namespace sk::test {
@@ -25,49 +26,6 @@ void WriteReadOnly(const std::string& path, const std::string& bytes) {
 }
 
 DWORD Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
-
-struct Times {
-  FILETIME created{}, written{};
-};
-
-Times TimesOf(const std::string& path) {
-  Times times;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return times;
-  GetFileTime(file, &times.created, nullptr, &times.written);
-  CloseHandle(file);
-  return times;
-}
-
-// A local wall-clock time as the system's own conversion gives it in UTC file time.
-FILETIME LocalToFileTime(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second) {
-  SYSTEMTIME local{year, month, 0, day, hour, minute, second, 0};
-  SYSTEMTIME utc{};
-  TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc);
-  FILETIME result{};
-  SystemTimeToFileTime(&utc, &result);
-  return result;
-}
-
-bool operator==(const FILETIME& a, const FILETIME& b) {
-  return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
-}
-
-// Whether files in folder keep a creation time of their own: Wine on a Unix file system
-// reports the last-write time instead, whatever was set.
-bool KeepsCreationTimes(const std::string& folder) {
-  const std::string probe = folder + "creation.probe";
-  WriteAll(probe, "");
-  const FILETIME created = LocalToFileTime(2001, 1, 1, 0, 0, 0);
-  const FILETIME written = LocalToFileTime(2002, 1, 1, 0, 0, 0);
-  HANDLE file = CreateFileA(probe.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  SetFileTime(file, &created, nullptr, &written);
-  CloseHandle(file);
-  const bool kept = TimesOf(probe).created == created;
-  DeleteFileA(probe.c_str());
-  return kept;
-}
 
 WORD YearOf(const FILETIME& time) {
   SYSTEMTIME system{};

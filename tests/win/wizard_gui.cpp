@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "resource_ids.h"
 #include "support/test_package.h"
 #include "win/child_process.h"
 #include "win/driver/input.h"
@@ -35,17 +36,49 @@ HWND WaitForPageControl(HWND sheet, int id) {
   return control;
 }
 
-bool GoToFinishPage(HWND sheet, const std::string& installFolder) {
-  if (!WaitForButton(sheet, kWizardNext) || !gui::Click(gui::Control(sheet, kWizardNext))) return false;
+std::string GoToCopyingPage(HWND sheet, const std::string& installFolder) {
+  if (!WaitForButton(sheet, kWizardNext) || !gui::Click(gui::Control(sheet, kWizardNext))) return "welcome page's Next";
   HWND accept = WaitForPageControl(sheet, kAgreementAccept);
-  if (!accept || !gui::Click(accept) || !WaitForButton(sheet, kWizardNext)) return false;
-  if (!gui::Click(gui::Control(sheet, kWizardNext))) return false;
+  if (!accept || !gui::Click(accept)) return "the agreement's accept choice";
+  if (!WaitForButton(sheet, kWizardNext) || !gui::Click(gui::Control(sheet, kWizardNext))) return "agreement page's Next";
   HWND edit = WaitForPageControl(sheet, kFolderEdit);
   DWORD_PTR ignored = 0;
   if (!edit || !SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(installFolder.c_str()),
                                     SMTO_ABORTIFHUNG, gui::DefaultWaitMs(), &ignored))
-    return false;
-  return gui::Click(gui::Control(sheet, kWizardNext)) && WaitForButton(sheet, kWizardFinish);
+    return "the folder field";
+  if (!gui::Click(gui::Control(sheet, kWizardNext))) return "folder page's Next";
+  return "";
+}
+
+bool GoToFinishPage(HWND sheet, const std::string& installFolder) {
+  return GoToCopyingPage(sheet, installFolder).empty() && WaitForButton(sheet, kWizardFinish);
+}
+
+// setup's shown dialog with a control of that id whose text passes the check, or nullptr.
+template <typename Check>
+HWND WaitForDialogWith(gui::Program& program, int controlId, Check check, DWORD timeoutMs) {
+  gui::WindowQuery query;
+  query.processId = program.id();
+  query.className = "#32770";
+  HWND found = nullptr;
+  gui::WaitUntil(
+      [&] {
+        for (HWND dialog : gui::FindWindows(query))
+          if (gui::Control(dialog, controlId) && check(gui::ControlText(dialog, controlId))) found = dialog;
+        return found != nullptr;
+      },
+      timeoutMs);
+  return found;
+}
+
+HWND WaitForMessageBox(gui::Program& program, const std::string& textStart, DWORD timeoutMs) {
+  return WaitForDialogWith(
+      program, IDC_MESSAGE_TEXT, [&](const std::string& text) { return text.rfind(textStart, 0) == 0; }, timeoutMs);
+}
+
+HWND WaitForInsertDisk(gui::Program& program) {
+  return WaitForDialogWith(
+      program, IDC_DISK_PROMPT, [](const std::string&) { return true; }, gui::DefaultWaitMs() * 4);
 }
 
 std::string Unique(const char* stem) { return std::string(stem) + std::to_string(GetCurrentProcessId()); }

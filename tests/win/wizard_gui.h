@@ -19,6 +19,7 @@ namespace sk::test {
 // The sheet's own buttons and the controls the tests go through the pages with.
 inline constexpr int kWizardNext = 0x3024;
 inline constexpr int kWizardFinish = 0x3025;
+inline constexpr int kWizardCancel = IDCANCEL;
 inline constexpr int kAgreementAccept = 1004;
 inline constexpr int kFolderEdit = 1001;
 
@@ -30,6 +31,13 @@ bool WaitForButton(HWND sheet, int id);
 HWND WaitForPageControl(HWND sheet, int id);
 // Welcome, agreement accepted, the folder typed in, and on to the finish page.
 bool GoToFinishPage(HWND sheet, const std::string& installFolder);
+// The same as far as the copying page; the step that could not be taken, or "" when all were.
+std::string GoToCopyingPage(HWND sheet, const std::string& installFolder);
+
+// setup's message box whose text starts with textStart, or nullptr when none shows in time.
+HWND WaitForMessageBox(gui::Program& program, const std::string& textStart, DWORD timeoutMs = gui::DefaultWaitMs());
+// setup's insert-disk dialog, or nullptr when none shows while the copying runs up to it.
+HWND WaitForInsertDisk(gui::Program& program);
 
 // A name of this test process's own, for products and keys no other run shares.
 std::string Unique(const char* stem);
