@@ -60,6 +60,10 @@ bool CStep4::OnSetActive() {
   return CPropertyPage::OnSetActive();
 }
 
+// Nothing on this page is the user's to enter: reading the heading back could only refuse
+// the worker's move to the finish page, for good, when the package's heading passes 47 bytes.
+bool CStep4::OnKillActive() { return true; }
+
 void CStep4::OnFirstPaint() {
   m_folders = MakeBaseFolders(QueryPlatformFolders(), m_sheet.m_strInstallFolder);
   m_diskFolders[0] = m_sheet.m_strInstallFolder;

@@ -35,6 +35,7 @@ class CStep4 : public CPropertyPage {
   void DoDataExchange(DataExchange& exchange) override;
   BOOL OnInitDialog() override;
   bool OnSetActive() override;
+  bool OnKillActive() override;
   bool OnQueryCancel() override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 

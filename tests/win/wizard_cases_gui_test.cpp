@@ -386,6 +386,26 @@ TEST(WizardCases, CancelDoesNothingWhileSetupBatRuns) {
   RemoveRegistration(product);
 }
 
+// The heading is the package's text, not the user's: however long, it cannot hold the wizard
+// on the copying page once the files are in.
+TEST(WizardCases, ALongCopyingHeadingLetsTheWizardGoOnToTheFinishPage) {
+  const std::string product = Product("SkHeading");
+  const std::string heading(60, 'h');
+  std::string manifest = ManifestHead(product);
+  manifest.replace(manifest.find("[copying]\n"), 10, "[copying]\nheading = \"" + heading + "\"\n");
+  ToolPackage package(manifest + "[[file]]\nsource = \"app.txt\"\n", {{"app.txt", "the program"}});
+  ASSERT_TRUE(package.built());
+  WizardRun run(package);
+  HWND sheet = run.StartCopying(product);
+  ASSERT_NE(sheet, nullptr);
+  HWND shown = WaitForPageControl(sheet, IDC_COPYING_HEADING);
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(gui::WindowText(shown), heading);
+  ASSERT_TRUE(run.Finish(sheet));
+  EXPECT_EQ(ReadAll(run.Installed("app.txt")), "the program");
+  RemoveRegistration(product);
+}
+
 TEST(WizardCases, IgnoreAtTheFreeSpaceQuestionGoesOnToTheWizard) {
   const std::string product = Product("SkSpace");
   const std::string manifest = "required_space_mb = 9e8\n" + ManifestHead(product) +
