@@ -31,7 +31,13 @@ const Damage kDamages[] = {
      "no package trailer at the end", "no package trailer at the end"},
     {"no trailer", [](std::string& s, std::string&) { s = "MZ just a program, no package"; },
      "no package trailer at the end", "no package trailer at the end"},
-    {"cut in half", [](std::string& s, std::string&) { s.resize(s.size() / 2); },
+    {"cut in half",
+     [](std::string& s, std::string&) {
+       s.resize(s.size() / 2);
+       // File data may hold an '&', which reads as a trailer; the cut goes back to before it.
+       const auto window = static_cast<std::size_t>(kTrailerWindow);
+       while (ParsePackageTrailer(std::string_view(s).substr(s.size() - std::min(s.size(), window)))) s.pop_back();
+     },
      "no package trailer at the end", "no package trailer at the end"},
     {"trailer past the end",
      [](std::string& s, std::string&) { s += Trailer(100, static_cast<std::int32_t>(s.size())); },

@@ -71,6 +71,13 @@ const ErrorCase kCases[] = {
      ":4: key 'file.copy': expected one of always, if_missing, ask"},
     {"wrong type", {"product = \"Demo\"", kFile, kSource, "compress = \"yes\""},
      ":4: key 'file.compress': expected true or false"},
+    {"welcome line longer than the page takes",
+     {"product = \"Demo\"", "[welcome]", "lines = [\"" + std::string(48, 'w') + "\"]"},
+     ":3: key 'welcome.lines': text is 48 bytes in GBK; the field holds at most 47 bytes"},
+    {"default welcome quoting a product name too long for the page",
+     {"product = \"" + std::string(20, 'P') + "\""},
+     ":1: key 'product': the default of 'welcome[0]' quotes the product name and becomes too "
+     "long (text is 48 bytes in GBK; the field holds at most 47 bytes); set it yourself"},
     {"default quoting a long product name",
      {"product = \"" + std::string(250, 'P') + "\""},
      ":1: key 'product': the default of 'welcome[0]' quotes the product name and becomes too "

@@ -17,12 +17,10 @@ struct Pair {
 constexpr Pair kWelcome[kPageSlots] = {
     {"Welcome to the %s Setup Wizard", "欢迎使用 %s 安装向导"},
     {"", ""},
-    {"This wizard will install %s on your computer.", "本向导将在您的计算机上安装 %s。"},
-    {"It is recommended that you close all other programs before continuing.",
-     "建议您在继续安装之前关闭其他所有正在运行的程序。"},
+    {"This wizard installs %s.", "本向导将安装 %s。"},
+    {"Close all other programs before you go on.", "建议您在继续安装之前关闭其他所有程序。"},
     {"", ""},
-    {"Click Next to continue, or Cancel to leave Setup.",
-     "单击“下一步”继续，或单击“取消”退出安装程序。"},
+    {"Click Next to continue, or Cancel to leave.", "单击“下一步”继续，或单击“取消”退出。"},
 };
 
 constexpr Pair kAgreement[kPageSlots] = {

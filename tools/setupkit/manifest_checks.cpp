@@ -58,6 +58,10 @@ class TextChecker {
   Origin product_;
 };
 
+// The welcome page refuses to be left while one of its lines is longer than this: the user
+// could never get past it.
+constexpr std::size_t kWelcomeLineBytes = 47;
+
 }  // namespace
 
 void CheckManifest(const Manifest& manifest, const ManifestContext& context) {
@@ -65,6 +69,9 @@ void CheckManifest(const Manifest& manifest, const ManifestContext& context) {
   TextChecker checker(context, product != context.origins.end() ? product->second
                                                                  : Origin{1, "product"});
   VisitSetupHeader(checker, manifest.config);
+  const auto& welcome = manifest.config.pageTexts[kWelcomePage];
+  for (std::size_t slot = 0; slot < welcome.size(); ++slot)
+    checker.Text({kPageNames[kWelcomePage], static_cast<int>(slot)}, welcome[slot], kWelcomeLineBytes + 1);
   for (const FileEntry& entry : manifest.config.files) VisitFileEntry(checker, entry);
 }
 
