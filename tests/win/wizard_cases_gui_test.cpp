@@ -1,8 +1,8 @@
 // The wizard on packages the authoring tool builds from manifests: compressed entries and
 // volumes on further disks installed with their times and attributes, two file types, Cancel
 // on the copying page while the worker waits for a moved volume, the insert-disk dialog
-// confirmed with another folder, Cancel refused while setup.bat runs, and Ignore at the
-// free-space question.
+// confirmed with another folder, Cancel refused while setup.bat runs, a copying heading longer
+// than its page takes, and Ignore at the free-space question.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
@@ -43,19 +43,16 @@ constexpr const char* kCopyingQuestion = "Stop copying?";
 
 std::string Product(const char* stem) { return std::string(stem) + std::to_string(GetCurrentProcessId()); }
 
-// Bytes no compressor shrinks much, so that a compressed entry takes several chunks.
-std::string Noise(std::size_t size, std::uint32_t seed) {
-  std::string bytes;
-  for (std::uint32_t x = seed; bytes.size() < size; x = x * 1103515245u + 12345u)
-    bytes.push_back(static_cast<char>(x >> 24));
-  return bytes;
+// Text of numbered lines: many chunks of copying, and every byte in its place checked.
+std::string NumberedLines(const std::string& stem, int count) {
+  std::string text;
+  for (int i = 1; i <= count; ++i) text += stem + " line " + std::to_string(i) + "\r\n";
+  return text;
 }
 
 // The manifest's head: an English package of its own product key with a per-file delay of 0.
-// The welcome lines are the page's own: the tool's default lines pass the page's 47 bytes.
 std::string ManifestHead(const std::string& product) {
   return "product = \"" + product + "\"\nversion = \"3.0\"\n"
-         "[welcome]\nlines = [\"Welcome\", \"This installs the product.\"]\n"
          "[copying]\nfile_delay_ms = 0\ncancel_question = \"" + kCopyingQuestion + "\"\n"
          "[questions]\ncancel = \"Leave?\"\ncancel_no = \"Stay\"\ncancel_yes = \"Leave\"\n"
          "[uninstall]\ndisplay_name = \"" + product + " display\"\n";
@@ -134,14 +131,19 @@ void MakeWritable(const std::string& folder) {
     SetFileAttributesA(item.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-void RemoveRegistration(const std::string& product, const std::vector<std::string>& extensions = {}) {
-  RegDeleteTreeA(HKEY_CURRENT_USER, ("Software\\" + product).c_str());
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, ("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + product).c_str());
-  for (const std::string& extension : extensions) {
-    RegDeleteTreeA(HKEY_CLASSES_ROOT, ("." + extension).c_str());
-    RegDeleteTreeA(HKEY_CLASSES_ROOT, (extension + "file").c_str());
+// Removes what a test's installation registered, also when the test stops early.
+struct RegistrationCleanup {
+  std::string product;
+  std::vector<std::string> extensions;
+  ~RegistrationCleanup() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, ("Software\\" + product).c_str());
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, ("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + product).c_str());
+    for (const std::string& extension : extensions) {
+      RegDeleteTreeA(HKEY_CLASSES_ROOT, ("." + extension).c_str());
+      RegDeleteTreeA(HKEY_CLASSES_ROOT, (extension + "file").c_str());
+    }
   }
-}
+};
 
 bool KeyExists(HKEY root, const std::string& key) {
   HKEY opened = nullptr;
@@ -188,6 +190,7 @@ class PackageLayouts : public testing::TestWithParam<LayoutCase> {};
 TEST_P(PackageLayouts, InstallEveryFileWithItsTimesAndAttributesAndBothFileTypes) {
   const LayoutCase& layout = GetParam();
   const std::string product = Product("SkLayout");
+  const RegistrationCleanup cleanup{product, {"sk1", "sk2"}};
   // Top-level keys come before the first table.
   std::string manifest = "compress = " + std::string(layout.compress) + "\n" + ManifestHead(product);
   manifest +=
@@ -200,7 +203,7 @@ TEST_P(PackageLayouts, InstallEveryFileWithItsTimesAndAttributesAndBothFileTypes
       "attributes = [\"hidden\"]\ndisk = " + std::to_string(layout.readmeDisk) + "\n"
       "[[file]]\nsource = \"data.bin\"\ndisk = " + std::to_string(layout.dataDisk) + "\n";
   const std::vector<std::pair<std::string, std::string>> sources = {
-      {"app.exe", "MZ" + Noise(50000, 3)}, {"readme.txt", std::string(3000, 'r') + "end"}, {"data.bin", Noise(70000, 9)}};
+      {"app.exe", "MZ" + NumberedLines("program", 3000)}, {"readme.txt", std::string(3000, 'r') + "end"}, {"data.bin", NumberedLines("data", 5000)}};
   ToolPackage package(manifest, sources);
   ASSERT_TRUE(package.built());
   if (layout.readmeDisk || layout.dataDisk) {
@@ -235,7 +238,6 @@ TEST_P(PackageLayouts, InstallEveryFileWithItsTimesAndAttributesAndBothFileTypes
   ExpectFileType("sk2", run.Installed("docs\\readme.txt"), 5);
   EXPECT_TRUE(FileExists(run.Installed("unwise.exe")));
   MakeWritable(run.installFolder());
-  RemoveRegistration(product, {"sk1", "sk2"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Wizard, PackageLayouts,
@@ -265,7 +267,7 @@ struct MovedVolume {
     fs::create_directories(moved);
     if (package->built()) fs::rename(package->folder() + kVolumeName, moved + kVolumeName);
   }
-  ~MovedVolume() { RemoveRegistration(product); }
+  RegistrationCleanup cleanup{product, {}};
 };
 
 void TypeFolder(HWND dialog, const std::string& folder) {
@@ -367,6 +369,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WizardCases, CancelDoesNothingWhileSetupBatRuns) {
   const std::string product = Product("SkBatch");
+  const RegistrationCleanup cleanup{product, {}};
   TempDir markers;
   const std::string started = markers.File("started"), release = markers.File("release");
   const std::string batch = "@\"" + HostPath(SK_MARKER_WAIT_EXE) + "\" \"" + started + "\" \"" + release + "\"\r\n";
@@ -383,13 +386,13 @@ TEST(WizardCases, CancelDoesNothingWhileSetupBatRuns) {
   WriteAll(release, "");
   ASSERT_TRUE(run.Finish(sheet));
   EXPECT_EQ(ReadAll(run.Installed("app.txt")), "the program");
-  RemoveRegistration(product);
 }
 
 // The heading is the package's text, not the user's: however long, it cannot hold the wizard
 // on the copying page once the files are in.
 TEST(WizardCases, ALongCopyingHeadingLetsTheWizardGoOnToTheFinishPage) {
   const std::string product = Product("SkHeading");
+  const RegistrationCleanup cleanup{product, {}};
   const std::string heading(60, 'h');
   std::string manifest = ManifestHead(product);
   manifest.replace(manifest.find("[copying]\n"), 10, "[copying]\nheading = \"" + heading + "\"\n");
@@ -403,7 +406,6 @@ TEST(WizardCases, ALongCopyingHeadingLetsTheWizardGoOnToTheFinishPage) {
   EXPECT_EQ(gui::WindowText(shown), heading);
   ASSERT_TRUE(run.Finish(sheet));
   EXPECT_EQ(ReadAll(run.Installed("app.txt")), "the program");
-  RemoveRegistration(product);
 }
 
 TEST(WizardCases, IgnoreAtTheFreeSpaceQuestionGoesOnToTheWizard) {
