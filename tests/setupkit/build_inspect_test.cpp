@@ -163,6 +163,15 @@ TEST_F(BuildInspectTest, EnglishDefaultsFromAProductAndOneFile) {
   EXPECT_EQ(c["no_uninstaller"], false);
 }
 
+TEST_F(BuildInspectTest, RequiredSpaceKeepsEveryDigit) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"1.5", "1.5"}, {"12", "12"}, {"1234567", "1234567"}, {"9e8", "900000000"}, {"0.125", "0.125"}};
+  for (const auto& [given, stored] : cases) {
+    const Manifest m = Load({std::string("required_space_mb = ") + given, "product = \"Tiny\""});
+    EXPECT_EQ(m.config.requiredMegabytes, stored) << given;
+  }
+}
+
 TEST_F(BuildInspectTest, NamesDifferingInASecondByteAreDifferentFiles) {
   // The second bytes of these two characters are 'A' and 'a' in GBK (81 41, 81 61).
   Build({"product = \"Tiny\"", "[[file]]", "source = \"bin/app.exe\"", "name = \"丄.txt\"",

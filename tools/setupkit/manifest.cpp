@@ -1,6 +1,7 @@
 #include "manifest.h"
 
 #include <array>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -488,9 +489,11 @@ Manifest LoadManifest(const std::string& path) {
   if (const toml::node* space = root.Node("required_space_mb")) {
     if (!space->is_number() || space->value<double>().value_or(-1) < 0)
       root.Fail("required_space_mb", "expected a number of megabytes");
-    std::ostringstream text;
-    text << space->value<double>().value_or(0);
-    m.config.requiredMegabytes = text.str();
+    // Every digit the number has: a stream's default six would turn 1234567 into 1.23457e+06.
+    std::array<char, 400> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(),
+                                       space->value<double>().value_or(0), std::chars_format::fixed);
+    m.config.requiredMegabytes.assign(text.data(), written.ptr);
   }
 
   ReadWelcome(root, m.config);
