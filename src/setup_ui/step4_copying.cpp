@@ -113,7 +113,7 @@ bool CStep4::OnQueryCancel() {
   const UiTexts& ui = g_pApp->config().uiTexts;
   if (ShowMessage(ui[18], "", kProgramIcon, 2, ui[9].c_str(), ui[10].c_str()) != 1) {
     // The prompt has no owner, so the wizard's Cancel stays at hand while it is open; giving
-    // up here gives it up too, or its OK would let the worker go on after the user left.
+    // up here gives it up too, or it would stay open and hold setup's end until answered.
     if (m_pDiskPrompt) {
       m_bGivenUp = true;
       m_pDiskPrompt->EndDialog(IDCANCEL);
