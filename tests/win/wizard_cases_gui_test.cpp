@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "manifest.h"
+#include "package/volume.h"
 #include "package_writer.h"
 #include "progress.h"
 #include "resource_ids.h"
@@ -203,12 +204,19 @@ TEST_P(PackageLayouts, InstallEveryFileWithItsTimesAndAttributesAndBothFileTypes
       "attributes = [\"hidden\"]\ndisk = " + std::to_string(layout.readmeDisk) + "\n"
       "[[file]]\nsource = \"data.bin\"\ndisk = " + std::to_string(layout.dataDisk) + "\n";
   const std::vector<std::pair<std::string, std::string>> sources = {
-      {"app.exe", "MZ" + NumberedLines("program", 3000)}, {"readme.txt", std::string(3000, 'r') + "end"}, {"data.bin", NumberedLines("data", 5000)}};
+      {"app.exe", "MZ" + NumberedLines("program", 3000)},
+      {"readme.txt", std::string(3000, 'r') + "end"},
+      {"data.bin", NumberedLines("data", 5000)}};
   ToolPackage package(manifest, sources);
   ASSERT_TRUE(package.built());
+  // Where the bytes went: deflated into setup, or the plain data.bin on disk 2.
+  const std::size_t stub = ReadAll(HostPath(SK_SETUP_EXE)).size();
+  std::size_t plain = 0;
+  for (const auto& source : sources) plain += source.second.size();
+  if (layout.dataDisk == 0) EXPECT_LT(ReadAll(package.setupPath()).size(), stub + plain / 2);
   if (layout.readmeDisk || layout.dataDisk) {
     ASSERT_TRUE(FileExists(package.folder() + "CASES.D1"));
-    ASSERT_TRUE(FileExists(package.folder() + "CASES.D2"));
+    EXPECT_EQ(ReadAll(package.folder() + "CASES.D2").size(), VolumeSignature.size() + sources[2].second.size());
   }
   WizardRun run(package);
   HWND sheet = run.StartCopying(product);
