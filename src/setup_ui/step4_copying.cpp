@@ -96,12 +96,16 @@ void CStep4::OnNeedDisk(int entryIndex) {
     PlayAnimation();
     return;
   }
-  // Given up: the sheet closes with the worker left suspended; it ends with the process. When
-  // the wizard's own Cancel gave up, the sheet is closing already.
-  if (!m_bGivenUp) {
-    m_bGivenUp = true;
-    PropSheet_PressButton(Sheet(), PSBTN_CANCEL);
+  // Given up: the sheet closes with the worker left suspended; it ends with the process.
+  if (m_bGivenUp) {
+    // The wizard's own Cancel gave up and ended the sheet. Its loop sees that only after its
+    // next message, and the worker's request was a sent one, which its wait handles without
+    // returning: a posted message wakes it.
+    PostMessageA(Sheet(), WM_NULL, 0, 0);
+    return;
   }
+  m_bGivenUp = true;
+  PropSheet_PressButton(Sheet(), PSBTN_CANCEL);
 }
 
 bool CStep4::OnQueryCancel() {

@@ -231,8 +231,8 @@ TEST_P(PackageLayouts, InstallEveryFileWithItsTimesAndAttributesAndBothFileTypes
   // Wine marks every file for archiving, whatever was set.
   constexpr DWORD kNotArchive = ~static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE);
   EXPECT_EQ(Attributes(run.Installed("docs\\readme.txt")) & kNotArchive, static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
-  EXPECT_EQ(Attributes(run.Installed("data.bin")) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), 0u)
-      << "no date: the copy's attributes";
+  constexpr DWORD kMarks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  EXPECT_EQ(Attributes(run.Installed("data.bin")) & kMarks, 0u) << "no date: the copy's attributes";
   const bool keepsCreation = KeepsCreationTimes(run.installFolder() + "\\");
   const Times app = TimesOf(run.Installed("app.exe"));
   const Times readme = TimesOf(run.Installed("docs\\readme.txt"));
@@ -355,9 +355,10 @@ TEST_P(MovedVolumes, PromptThenGoOnOrLeaveWithTheFilesSoFar) {
     EXPECT_TRUE(FileExists(run.Installed("unwise.exe")));
     return;
   }
-  // Leaving ends setup without the finish page, and nothing installed is taken back. Wine ends
-  // a process whose thread is held suspended only some seconds after its last window is gone.
-  const auto code = run.program().WaitForExit(gui::DefaultWaitMs() * 4);
+  // Leaving ends setup without the finish page, and nothing installed is taken back. Under Wine
+  // the wizard takes some seconds to close after a Cancel, and a process whose thread is held
+  // suspended ends some seconds after its last window.
+  const auto code = run.program().WaitForExit(gui::DefaultWaitMs() * 6);
   ASSERT_TRUE(code);
   EXPECT_EQ(*code, 0u);
   EXPECT_EQ(ReadAll(run.Installed("first.txt")), "bytes of first.txt");
@@ -438,7 +439,8 @@ TEST(WizardCases, IgnoreAtTheFreeSpaceQuestionGoesOnToTheWizard) {
   HWND leave = WaitForMessageBox(run.program(), "Leave?");
   ASSERT_NE(leave, nullptr);
   ASSERT_TRUE(gui::Click(Control(leave, IDC_MESSAGE_BUTTON2)));
-  const auto code = run.program().WaitForExit();
+  // Under Wine the wizard takes some seconds to close after a Cancel.
+  const auto code = run.program().WaitForExit(gui::DefaultWaitMs() * 4);
   ASSERT_TRUE(code);
   EXPECT_EQ(*code, 0u);
   RemoveDirectoryA(folder.c_str());

@@ -37,10 +37,11 @@ HWND WaitForPageControl(HWND sheet, int id) {
 }
 
 std::string GoToCopyingPage(HWND sheet, const std::string& installFolder) {
-  if (!WaitForButton(sheet, kWizardNext) || !gui::Click(gui::Control(sheet, kWizardNext))) return "welcome page's Next";
+  const auto next = [&] { return WaitForButton(sheet, kWizardNext) && gui::Click(gui::Control(sheet, kWizardNext)); };
+  if (!next()) return "welcome page's Next";
   HWND accept = WaitForPageControl(sheet, kAgreementAccept);
   if (!accept || !gui::Click(accept)) return "the agreement's accept choice";
-  if (!WaitForButton(sheet, kWizardNext) || !gui::Click(gui::Control(sheet, kWizardNext))) return "agreement page's Next";
+  if (!next()) return "agreement page's Next";
   HWND edit = WaitForPageControl(sheet, kFolderEdit);
   DWORD_PTR ignored = 0;
   if (!edit || !SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(installFolder.c_str()),
