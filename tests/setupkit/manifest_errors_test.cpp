@@ -74,6 +74,12 @@ const ErrorCase kCases[] = {
     {"welcome line longer than the page takes",
      {"product = \"Demo\"", "[welcome]", "lines = [\"" + std::string(48, 'w') + "\"]"},
      ":3: key 'welcome.lines': text is 48 bytes in GBK; the field holds at most 47 bytes"},
+    {"agreement heading longer than the page takes",
+     {"product = \"Demo\"", "[agreement]", "heading = [\"Terms\", \"" + std::string(48, 'a') + "\"]"},
+     ":3: key 'agreement.heading': text is 48 bytes in GBK; the field holds at most 47 bytes"},
+    {"folder prompt longer than the page takes",
+     {"product = \"Demo\"", "[folder]", "prompt = \"" + std::string(48, 'f') + "\""},
+     ":3: key 'folder.prompt': text is 48 bytes in GBK; the field holds at most 47 bytes"},
     {"default welcome quoting a product name too long for the page",
      {"product = \"" + std::string(20, 'P') + "\""},
      ":1: key 'product': the default of 'welcome[0]' quotes the product name and becomes too "

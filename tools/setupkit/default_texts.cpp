@@ -25,7 +25,7 @@ constexpr Pair kWelcome[kPageSlots] = {
 
 constexpr Pair kAgreement[kPageSlots] = {
     {"License Agreement", "许可协议"},
-    {"Please read the following license agreement carefully.", "请仔细阅读下面的许可协议。"},
+    {"Please read the license agreement below.", "请仔细阅读下面的许可协议。"},
     {},
     {"", ""},
     {"I accept the agreement", "我接受许可协议中的条款"},
@@ -38,9 +38,8 @@ constexpr Pair kAgreementText = {
 
 constexpr Pair kFolder[kPageSlots] = {
     {"Choose Install Location", "选择安装位置"},
-    {"Setup will install %s into the folder below.", "安装程序将把 %s 安装到下面的文件夹中。"},
-    {"To install into another folder, click Browse and choose it.",
-     "如需安装到其他文件夹，请单击“浏览”另行选择。"},
+    {"Setup installs the program into this folder.", "安装程序将把程序安装到下面的文件夹中。"},
+    {"For another folder, click Browse.", "如需安装到其他文件夹，请单击“浏览”另行选择。"},
     {"Destination folder:", "目标文件夹："},
     {"Browse...", "浏览..."},
     {"%s", "%s"},

@@ -58,9 +58,16 @@ class TextChecker {
   Origin product_;
 };
 
-// The welcome page refuses to be left while one of its lines is longer than this: the user
-// could never get past it.
-constexpr std::size_t kWelcomeLineBytes = 47;
+// The pages refuse to be left while one of the texts they show is longer than they take: the
+// user could never get past them. Lines and prompts take 47 bytes, the agreement 4096.
+constexpr std::size_t kPageLineBytes = 47;
+constexpr std::size_t kAgreementBytes = 4096;
+
+struct PageLines {
+  PageIndex page;
+  int slots;  // the first slots of the page's texts
+};
+constexpr PageLines kShownLines[] = {{kWelcomePage, kPageSlots}, {kAgreementPage, 2}, {kFolderPage, 4}};
 
 }  // namespace
 
@@ -69,9 +76,10 @@ void CheckManifest(const Manifest& manifest, const ManifestContext& context) {
   TextChecker checker(context, product != context.origins.end() ? product->second
                                                                  : Origin{1, "product"});
   VisitSetupHeader(checker, manifest.config);
-  const auto& welcome = manifest.config.pageTexts[kWelcomePage];
-  for (std::size_t slot = 0; slot < welcome.size(); ++slot)
-    checker.Text({kPageNames[kWelcomePage], static_cast<int>(slot)}, welcome[slot], kWelcomeLineBytes + 1);
+  for (const PageLines& shown : kShownLines)
+    for (int slot = 0; slot < shown.slots; ++slot)
+      checker.Text({kPageNames[shown.page], slot}, manifest.config.pageTexts[shown.page][slot], kPageLineBytes + 1);
+  checker.Text({"agreement_text"}, manifest.config.agreementText, kAgreementBytes + 1);
   for (const FileEntry& entry : manifest.config.files) VisitFileEntry(checker, entry);
 }
 

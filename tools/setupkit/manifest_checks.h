@@ -1,6 +1,6 @@
 // The checks that need the whole resolved configuration: every text against the width of its
-// field in the token layout and against the bytes a token cannot hold, and the welcome lines
-// against what their page lets the user past.
+// field in the token layout and against the bytes a token cannot hold, and the texts the
+// wizard's pages show against what those pages let the user past.
 #pragma once
 
 #include "manifest.h"
