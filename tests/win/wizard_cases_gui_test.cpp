@@ -42,8 +42,6 @@ constexpr DWORD kStaysOpenMs = 700;
 constexpr const char* kVolumeName = "CASES.D1";
 constexpr const char* kCopyingQuestion = "Stop copying?";
 
-std::string Product(const char* stem) { return std::string(stem) + std::to_string(GetCurrentProcessId()); }
-
 // Text of numbered lines: many chunks of copying, and every byte in its place checked.
 std::string NumberedLines(const std::string& stem, int count) {
   std::string text;
@@ -190,7 +188,7 @@ class PackageLayouts : public testing::TestWithParam<LayoutCase> {};
 
 TEST_P(PackageLayouts, InstallEveryFileWithItsTimesAndAttributesAndBothFileTypes) {
   const LayoutCase& layout = GetParam();
-  const std::string product = Product("SkLayout");
+  const std::string product = Unique("SkLayout");
   const RegistrationCleanup cleanup{product, {"sk1", "sk2"}};
   // Top-level keys come before the first table.
   std::string manifest = "compress = " + std::string(layout.compress) + "\n" + ManifestHead(product);
@@ -256,7 +254,7 @@ INSTANTIATE_TEST_SUITE_P(Wizard, PackageLayouts,
 // Five files, the middle two on disk 1, whose volume has been moved away from setup: the worker
 // installs the first two and then waits at the insert-disk dialog.
 struct MovedVolume {
-  std::string product = Product("SkMoved");
+  std::string product = Unique("SkMoved");
   std::vector<std::string> names = {"first.txt", "second.txt", "disk-a.txt", "disk-b.txt", "last.txt"};
   std::unique_ptr<ToolPackage> package;
   std::string moved;
@@ -377,7 +375,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WizardCases, CancelDoesNothingWhileSetupBatRuns) {
-  const std::string product = Product("SkBatch");
+  const std::string product = Unique("SkBatch");
   const RegistrationCleanup cleanup{product, {}};
   TempDir markers;
   const std::string started = markers.File("started"), release = markers.File("release");
@@ -400,7 +398,7 @@ TEST(WizardCases, CancelDoesNothingWhileSetupBatRuns) {
 // The heading is the package's text, not the user's: however long, it cannot hold the wizard
 // on the copying page once the files are in.
 TEST(WizardCases, ALongCopyingHeadingLetsTheWizardGoOnToTheFinishPage) {
-  const std::string product = Product("SkHeading");
+  const std::string product = Unique("SkHeading");
   const RegistrationCleanup cleanup{product, {}};
   const std::string heading(60, 'h');
   std::string manifest = ManifestHead(product);
@@ -418,7 +416,7 @@ TEST(WizardCases, ALongCopyingHeadingLetsTheWizardGoOnToTheFinishPage) {
 }
 
 TEST(WizardCases, IgnoreAtTheFreeSpaceQuestionGoesOnToTheWizard) {
-  const std::string product = Product("SkSpace");
+  const std::string product = Unique("SkSpace");
   const std::string manifest = "required_space_mb = 9e8\n" + ManifestHead(product) +
                                "[folder]\nskip_page = true\nbase = \"documents\"\n"
                                "[[file]]\nsource = \"app.txt\"\n";

@@ -39,8 +39,12 @@ HWND WaitForPageControl(HWND sheet, int id) {
 std::string GoToCopyingPage(HWND sheet, const std::string& installFolder) {
   const auto next = [&] { return WaitForButton(sheet, kWizardNext) && gui::Click(gui::Control(sheet, kWizardNext)); };
   if (!next()) return "welcome page's Next";
+  // Next stays enabled from the welcome page until the agreement page has said otherwise; a
+  // click before then would be lost once the page disables it.
   HWND accept = WaitForPageControl(sheet, kAgreementAccept);
-  if (!accept || !gui::Click(accept)) return "the agreement's accept choice";
+  if (!accept || !gui::WaitUntil([&] { return !gui::IsEnabled(gui::Control(sheet, kWizardNext)); }))
+    return "the agreement page";
+  if (!gui::Click(accept)) return "the agreement's accept choice";
   if (!next()) return "agreement page's Next";
   HWND edit = WaitForPageControl(sheet, kFolderEdit);
   DWORD_PTR ignored = 0;
