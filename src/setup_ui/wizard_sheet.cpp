@@ -134,6 +134,12 @@ LRESULT CALLBACK CWizardSheet::SubclassProc(HWND window, UINT message, WPARAM wP
   if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MINIMIZE) {
     ShowWindow(window, SW_SHOWMINIMIZED);
     SetActiveWindow(window);
+  } else if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
+    // The close box is the Cancel button. Left to the sheet, some common-control versions
+    // handle the close command and then also the WM_CLOSE it brings, asking the page's cancel
+    // question twice for one press.
+    PropSheet_PressButton(window, PSBTN_CANCEL);
+    return 0;
   } else if (message == WM_MOVE || (message == WM_WINDOWPOSCHANGED && ShowsWindow(lParam))) {
     const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
     FollowWithSidePanel(window);

@@ -354,13 +354,22 @@ TEST_F(FinishTest, WithoutUninstallerTheLogGoesAndTheParametersAloneAreOpened) {
   EXPECT_EQ(ReadAll(Installed("opened.exe.ran")), installFolder_ + "\n");
 }
 
-TEST_F(FinishTest, TheCloseBoxWithTheSecondAnswerLeavesNoLogAndNoShortcut) {
+TEST_F(FinishTest, TheCloseBoxAsksOnceAndWithTheSecondAnswerLeavesNoLogAndNoShortcut) {
   FileEntry& app = Add("app.exe", "MZ-app");
   app.shortcutFlags = kProgramGroupShortcut;
   app.quickLaunch = true;
   ASSERT_NE(StartAtFinishPage(), nullptr);
+  // The first answer stays on the page, and one press of the close box is one question.
   ASSERT_TRUE(gui::UseCloseBox(sheet_));
   HWND box = WaitForBox();
+  ASSERT_NE(box, nullptr);
+  ASSERT_TRUE(gui::Click(Control(box, kFirstButton)));
+  ASSERT_TRUE(gui::WaitForWindowGone(box));
+  EXPECT_EQ(WaitForBox(), nullptr) << "the question came again";
+  EXPECT_TRUE(IsWindow(sheet_));
+
+  ASSERT_TRUE(gui::UseCloseBox(sheet_));
+  box = WaitForBox();
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(gui::ControlText(box, kBoxText), "t15");
   EXPECT_EQ(gui::ControlText(box, kFirstButton), "t9");
