@@ -157,18 +157,7 @@ class FinishTest : public testing::Test {
   std::string Installed(const std::string& name) const { return installFolder_ + "\\" + name; }
   std::string Group() const { return folders_.programs + product_ + "\\"; }
   // setup's message box (the dialog with the message text), once shown.
-  HWND WaitForBox() {
-    gui::WindowQuery query;
-    query.processId = program_->id();
-    query.className = "#32770";
-    HWND box = nullptr;
-    gui::WaitUntil([&] {
-      for (HWND window : gui::FindWindows(query))
-        if (Control(window, kBoxText)) box = window;
-      return box != nullptr;
-    });
-    return box;
-  }
+  HWND WaitForBox() { return WaitForMessageBox(*program_, ""); }
 
   ComApartment com_;
   NoMenuBuilder noMenuBuilder_;
