@@ -301,10 +301,18 @@ bool HasChildWithText(HWND window, const std::string& text) {
 // Wine's selection dialog takes about two seconds to go once a button ended it.
 bool WaitForBrowserGone(HWND browser) { return gui::WaitForWindowGone(browser, gui::DefaultWaitMs() * 2); }
 
-// Chooses folder in the open selection dialog and confirms it.
+// Chooses folder in the open selection dialog and confirms it. Wine's dialog may still be
+// filling its tree and then drop a selection, so it is asked again until the tree shows it.
 void Choose(HWND browser, const std::string& folder) {
-  LRESULT ignored = 0;
-  ASSERT_TRUE(gui::AskWithText(browser, BFFM_SETSELECTIONA, TRUE, folder, ignored));
+  const HWND tree = FindWindowExA(browser, nullptr, WC_TREEVIEWA, nullptr);
+  ASSERT_NE(tree, nullptr);
+  const std::string name = folder.substr(folder.find_last_of('\\') + 1);
+  const bool selected = gui::WaitUntil([&] {
+    LRESULT ignored = 0;
+    return gui::AskWithText(browser, BFFM_SETSELECTIONA, TRUE, folder, ignored) &&
+           gui::WaitUntil([&] { return gui::SelectedTreeItemText(tree) == name; }, 500);
+  });
+  ASSERT_TRUE(selected) << folder << " never selected; the tree shows " << gui::SelectedTreeItemText(tree);
   ASSERT_TRUE(gui::Click(Control(browser, IDOK)));
   ASSERT_TRUE(WaitForBrowserGone(browser));
 }

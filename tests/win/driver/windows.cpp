@@ -56,6 +56,38 @@ bool AskWithText(HWND window, UINT message, WPARAM wParam, const std::string& te
   return answered;
 }
 
+std::string SelectedTreeItemText(HWND tree) {
+  LRESULT item = 0;
+  if (!Ask(tree, TVM_GETNEXTITEM, TVGN_CARET, 0, item) || !item) return "";
+  DWORD processId = 0;
+  GetWindowThreadProcessId(tree, &processId);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (!process) return "";
+  struct Request {
+    TVITEMA item;
+    char text[MAX_PATH];
+  };
+  std::string text;
+  auto* remote = static_cast<Request*>(VirtualAllocEx(process, nullptr, sizeof(Request), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  if (remote) {
+    Request request = {};
+    request.item.mask = TVIF_TEXT;
+    request.item.hItem = reinterpret_cast<HTREEITEM>(item);
+    request.item.pszText = remote->text;
+    request.item.cchTextMax = MAX_PATH;
+    LRESULT answered = 0;
+    if (WriteProcessMemory(process, remote, &request, sizeof request, nullptr) &&
+        Ask(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote), answered) && answered &&
+        ReadProcessMemory(process, remote, &request, sizeof request, nullptr)) {
+      request.text[MAX_PATH - 1] = '\0';
+      text = request.text;
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return text;
+}
+
 std::vector<HWND> FindWindows(const WindowQuery& query) {
   Search search{&query, {}};
   EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));

@@ -34,6 +34,9 @@ bool Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
 // the window's process, where a pointer into this process would mean nothing. False when it
 // could not be placed there or the window did not answer.
 bool AskWithText(HWND window, UINT message, WPARAM wParam, const std::string& text, LRESULT& result);
+// The text of a tree view's selected item, read through the memory of the tree's process;
+// "" when nothing is selected or the tree did not answer.
+std::string SelectedTreeItemText(HWND tree);
 
 std::string WindowText(HWND window);
 std::string ClassName(HWND window);
