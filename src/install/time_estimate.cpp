@@ -1,7 +1,6 @@
 #include "install/time_estimate.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "package/gbk.h"
 
@@ -39,17 +38,14 @@ std::int64_t RoundedSeconds(std::int64_t s) {
 std::string FormatRemainingTime(const std::string& label, std::int64_t seconds, bool english) {
   const std::int64_t s = RoundedSeconds(seconds);
   const long long h = s / 3600, m = (s % 3600) / 60, sec = s % 60, mins = s / 60;
-  char text[64];
-  if (s < 1)
-    std::snprintf(text, sizeof text, "%s", english ? " less a seconds" : " \xc9\xd9\xd3\xda" "1\xc3\xeb");  // 少于1秒
-  else if (s < 60)
-    std::snprintf(text, sizeof text, english ? " %llds" : " %lld\xc3\xeb", static_cast<long long>(s));  // 秒
-  else if (s < 3600)
-    std::snprintf(text, sizeof text, english ? " %lldm %llds" : " %lld\xb7\xd6%lld\xc3\xeb", mins, sec);  // 分 秒
-  else
-    std::snprintf(text, sizeof text, english ? " %lldh %lldm %llds" : " %lld\xd0\xa1\xca\xb1%lld\xb7\xd6%lld\xc3\xeb",
-                  h, m, sec);  // 小时 分 秒
-  return label + text;
+  const auto n = [](long long v) { return std::to_string(v); };
+  const char* hourUnit = english ? "h " : "\xd0\xa1\xca\xb1";   // 小时
+  const char* minuteUnit = english ? "m " : "\xb7\xd6";          // 分
+  const char* secondUnit = english ? "s" : "\xc3\xeb";          // 秒
+  if (s < 1) return label + (english ? " less a seconds" : " \xc9\xd9\xd3\xda" "1\xc3\xeb");  // 少于1秒
+  if (s < 60) return label + " " + n(s) + secondUnit;
+  if (s < 3600) return label + " " + n(mins) + minuteUnit + n(sec) + secondUnit;
+  return label + " " + n(h) + hourUnit + n(m) + minuteUnit + n(sec) + secondUnit;
 }
 
 std::string ShortenPath(const std::string& path, int maxLength) {

@@ -53,7 +53,7 @@ std::string_view CopyModeKeyword(std::int32_t mode) {
 
 double RequiredMegabytes(const SetupConfig& c) {
   if (c.requiredMegabytes.empty()) return c.requiredBytes / 1048576;
-  return std::strtod(c.requiredMegabytes.c_str(), nullptr);
+  return std::atof(c.requiredMegabytes.c_str());
 }
 
 SetupConfig ReadSetupConfig(CTokenList& tokens) {

@@ -1,9 +1,9 @@
 #include "setup_ui/folder_rules.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "package/gbk.h"
+#include "package/number_text.h"
 
 namespace sk {
 namespace {
@@ -38,7 +38,7 @@ bool EndsWithFolderName(std::string_view text, std::string_view folder) {
 }  // namespace
 
 bool SameVersion(std::string_view a, std::string_view b) {
-  return std::strtod(std::string(a).c_str(), nullptr) == std::strtod(std::string(b).c_str(), nullptr);
+  return std::atof(std::string(a).c_str()) == std::atof(std::string(b).c_str());
 }
 
 std::string ProductFolderName(const SetupConfig& config) {
@@ -95,13 +95,10 @@ std::string TargetVerdictText(TargetVerdict verdict, bool english) {
 }
 
 std::string DiskSpaceQuestion(double requiredMb, double freeMb, bool english) {
-  char text[160];
   // 安装需要%.1fMB空间,但是剩余空间只有%.1f MB.
-  std::snprintf(text, sizeof text,
-                english ? "The setup need space %.1f MB,but left only %.1f MB."
-                        : "\xb0\xb2\xd7\xb0\xd0\xe8\xd2\xaa%.1fMB\xbf\xd5\xbc\xe4,\xb5\xab\xca\xc7\xca\xa3\xd3\xe0\xbf\xd5\xbc\xe4\xd6\xbb\xd3\xd0%.1f MB.",
-                requiredMb, freeMb);
-  return text;
+  if (english) return "The setup need space " + OneDecimal(requiredMb) + " MB,but left only " + OneDecimal(freeMb) + " MB.";
+  return "\xb0\xb2\xd7\xb0\xd0\xe8\xd2\xaa" + OneDecimal(requiredMb) +
+         "MB\xbf\xd5\xbc\xe4,\xb5\xab\xca\xc7\xca\xa3\xd3\xe0\xbf\xd5\xbc\xe4\xd6\xbb\xd3\xd0" + OneDecimal(freeMb) + " MB.";
 }
 
 SpaceAnswer DecideSpaceAnswer(int answer, int stopAnswer) {

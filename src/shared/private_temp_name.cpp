@@ -1,6 +1,6 @@
 #include "shared/private_temp_name.h"
 
-#include <cstdio>
+#include "package/number_text.h"
 
 namespace sk {
 namespace {
@@ -39,11 +39,9 @@ bool TakeDash(std::string_view& rest) {
 }  // namespace
 
 std::string PrivateTempName(std::string_view program, const PrivateTempOwner& owner, int attempt) {
-  char numbers[64];
-  std::snprintf(numbers, sizeof numbers, "%lu-%08lX%08lX-%d", static_cast<unsigned long>(owner.processId),
-                static_cast<unsigned long>(owner.created >> 32),
-                static_cast<unsigned long>(owner.created & 0xFFFFFFFFu), attempt);
-  return ProgramPrefix(program) + numbers;
+  return ProgramPrefix(program) + std::to_string(owner.processId) + "-" +
+         UpperHex(static_cast<std::uint32_t>(owner.created >> 32), 8) +
+         UpperHex(static_cast<std::uint32_t>(owner.created & 0xFFFFFFFFu), 8) + "-" + std::to_string(attempt);
 }
 
 std::string PrivateTempPattern(std::string_view program) { return ProgramPrefix(program) + "*"; }
