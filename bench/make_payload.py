@@ -3,7 +3,10 @@
 compressibility, the same bytes on every run (seeded), and a manifest for setupkit and a
 script for makensis that install all of it.
 
-Usage: make_payload.py FOLDER [--scale S]   (S = 1.0 gives the full size; smaller for a try)
+Usage: make_payload.py FOLDER [--scale S] [--files N] [--mib M]
+  --scale  size factor (1.0 gives the full size; smaller for a try)
+  --files  number of files (default 10,000; the mix of sizes stays the same)
+  --mib    total size in MiB, instead of --scale
 """
 
 import argparse
@@ -36,10 +39,10 @@ def structured_bytes(rng, size):
 KINDS = [lambda rng, n: rng.randbytes(n), text_bytes, structured_bytes]
 
 
-def sizes(rng, scale):
+def sizes(rng, scale, files):
     plan = [(9000, 4 << 10, 56 << 10), (950, 100 << 10, 800 << 10), (50, 4 << 20, 10 << 20)]
     for count, low, high in plan:
-        for _ in range(count):
+        for _ in range(max(1, round(count * files / 10000))):
             yield max(1, int(rng.randint(low, high) * scale))
 
 
@@ -47,12 +50,18 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("folder")
     parser.add_argument("--scale", type=float, default=1.0)
+    parser.add_argument("--files", type=int, default=10000)
+    parser.add_argument("--mib", type=float)
     args = parser.parse_args()
+    scale = args.scale
+    if args.mib:
+        full = sum(sizes(random.Random(19800925), 1.0, args.files))
+        scale = args.mib * 1048576 / full
     rng = random.Random(19800925)
     payload = os.path.join(args.folder, "payload")
     entries = []
     total = 0
-    for i, size in enumerate(sizes(rng, args.scale)):
+    for i, size in enumerate(sizes(rng, scale, args.files)):
         rel = "d%02d/f%05d.bin" % (i % 50, i)
         path = os.path.join(payload, rel)
         os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -64,7 +73,10 @@ def main():
     for compress in ("false", "true"):
         name = "plain.toml" if compress == "false" else "zip.toml"
         with open(os.path.join(args.folder, name), "w") as f:
-            f.write('product = "Bench"\ncompress = %s\n[copying]\nfile_delay_ms = 0\n' % compress)
+            # Welcome lines of our own: the default English ones are longer than the page's
+            # 47-byte lines take, and its Next would only complain.
+            f.write('product = "Bench"\ncompress = %s\n[welcome]\nlines = ["Bench", "A benchmark package."]\n'
+                    '[copying]\nfile_delay_ms = 0\n' % compress)
             for rel in entries:
                 folder, base = rel.split("/")
                 f.write('[[file]]\nsource = "payload/%s"\nsub_folder = "%s"\n' % (rel, folder))
