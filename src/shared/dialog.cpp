@@ -11,10 +11,25 @@ constexpr LONG_PTR kNotOurs = 0;
 
 // Per thread, since the install worker runs message boxes of its own: how deep our modal loops
 // are nested, and the dialogs that want the messages of other loops, with the hook that brings
-// them.
-thread_local int t_nOwnLoops = 0;
-thread_local std::vector<CDialog*> t_foreignFiltered;
-thread_local HHOOK t_hForeignHook = nullptr;
+// them. Kept in a Win32 TLS slot: the compiler's thread_local is emulated on this platform
+// through winpthread, which would more than double a small program. A thread's state stays
+// until the process ends (a few bytes, and only threads that ran a dialog have one).
+struct ThreadLoops {
+  int ownLoops = 0;
+  std::vector<CDialog*> foreignFiltered;
+  HHOOK foreignHook = nullptr;
+};
+
+const DWORD g_loopsSlot = TlsAlloc();
+
+ThreadLoops& Loops() {
+  auto* loops = static_cast<ThreadLoops*>(TlsGetValue(g_loopsSlot));
+  if (!loops) {
+    loops = new ThreadLoops;
+    TlsSetValue(g_loopsSlot, loops);
+  }
+  return *loops;
+}
 
 bool IsDialogClass(HWND window) {
   char name[16] = {};
@@ -44,7 +59,7 @@ INT_PTR CDialog::DoModal(HWND owner) {
 
 INT_PTR CDialog::RunModalLoop() {
   if (!m_bEnded) ShowWindow(m_hWnd, SW_SHOW);
-  ++t_nOwnLoops;
+  ++Loops().ownLoops;
   MSG message;
   while (!m_bEnded) {
     const BOOL got = GetMessageA(&message, nullptr, 0, 0);
@@ -57,7 +72,7 @@ INT_PTR CDialog::RunModalLoop() {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
-  --t_nOwnLoops;
+  --Loops().ownLoops;
   return m_nResult;
 }
 
@@ -174,27 +189,30 @@ bool CDialog::PreTranslateTree(MSG& message) {
 }
 
 void CDialog::FilterForeignLoops() {
-  if (!m_hWnd || std::find(t_foreignFiltered.begin(), t_foreignFiltered.end(), this) != t_foreignFiltered.end())
-    return;
-  if (!t_hForeignHook)
-    t_hForeignHook = SetWindowsHookExA(WH_GETMESSAGE, ForeignLoopHook, nullptr, GetCurrentThreadId());
-  if (t_hForeignHook) t_foreignFiltered.push_back(this);
+  ThreadLoops& loops = Loops();
+  auto& filtered = loops.foreignFiltered;
+  if (!m_hWnd || std::find(filtered.begin(), filtered.end(), this) != filtered.end()) return;
+  if (!loops.foreignHook)
+    loops.foreignHook = SetWindowsHookExA(WH_GETMESSAGE, ForeignLoopHook, nullptr, GetCurrentThreadId());
+  if (loops.foreignHook) filtered.push_back(this);
 }
 
 void CDialog::StopFilteringForeignLoops() {
-  const auto found = std::find(t_foreignFiltered.begin(), t_foreignFiltered.end(), this);
-  if (found == t_foreignFiltered.end()) return;
-  t_foreignFiltered.erase(found);
-  if (t_foreignFiltered.empty() && t_hForeignHook) {
-    UnhookWindowsHookEx(t_hForeignHook);
-    t_hForeignHook = nullptr;
+  ThreadLoops& loops = Loops();
+  auto& filtered = loops.foreignFiltered;
+  const auto found = std::find(filtered.begin(), filtered.end(), this);
+  if (found == filtered.end()) return;
+  filtered.erase(found);
+  if (filtered.empty() && loops.foreignHook) {
+    UnhookWindowsHookEx(loops.foreignHook);
+    loops.foreignHook = nullptr;
   }
 }
 
 LRESULT CALLBACK CDialog::ForeignLoopHook(int code, WPARAM wParam, LPARAM lParam) {
   auto* message = reinterpret_cast<MSG*>(lParam);
-  if (code == HC_ACTION && wParam == PM_REMOVE && t_nOwnLoops == 0 && message->hwnd) {
-    for (CDialog* dialog : t_foreignFiltered) {
+  if (code == HC_ACTION && wParam == PM_REMOVE && Loops().ownLoops == 0 && message->hwnd) {
+    for (CDialog* dialog : Loops().foreignFiltered) {
       const HWND window = dialog->m_hWnd;
       if (message->hwnd != window && !IsChild(window, message->hwnd)) continue;
       // Taken: the loop that asked for it dispatches nothing.
