@@ -73,10 +73,14 @@ def main():
     for compress in ("false", "true"):
         name = "plain.toml" if compress == "false" else "zip.toml"
         with open(os.path.join(args.folder, name), "w") as f:
-            # Welcome lines of our own: the default English ones are longer than the page's
-            # 47-byte lines take, and its Next would only complain.
-            f.write('product = "Bench"\ncompress = %s\n[welcome]\nlines = ["Bench", "A benchmark package."]\n'
-                    '[copying]\nfile_delay_ms = 0\n' % compress)
+            # Page texts of our own: several default English lines are longer than the pages'
+            # 47-byte lines take, and their Next would only complain.
+            f.write('product = "Bench"\ncompress = %s\n'
+                    '[welcome]\nlines = ["Bench", "A benchmark package."]\n'
+                    '[agreement]\nheading = ["Agreement", "Read it."]\n'
+                    '[folder]\nlines = ["Where Bench goes."]\n'
+                    '[copying]\nheading = "Installing Bench"\nfile_delay_ms = 0\n'
+                    '[finish]\nlines = ["Bench is installed."]\n' % compress)
             for rel in entries:
                 folder, base = rel.split("/")
                 f.write('[[file]]\nsource = "payload/%s"\nsub_folder = "%s"\n' % (rel, folder))
