@@ -36,7 +36,7 @@ endfunction()
 #   sk_runtime_program(TARGET [LINK_TIME_OPTIMIZATION])
 #
 # The runtime code is compiled with link-time optimization data beside its ordinary code, so
-# every other link (the tool, the tests) uses the ordinary code (the toolchain links with
+# every other link (the tool, the tests) uses the ordinary code (the project links with
 # -fno-lto). LINK_TIME_OPTIMIZATION optimizes the program across its files at the link;
 # setup.exe cannot have it yet: GCC 12 for mingw stops there with an internal error
 # (binds_to_current_def_p).

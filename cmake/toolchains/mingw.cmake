@@ -14,7 +14,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Every Windows program is one self-contained file: the C and C++ runtimes and winpthread
 # are linked in, so it imports system DLLs only.
-# The runtime programs' code carries link-time optimization data as well (WindowsPrograms.cmake);
-# a link uses it only when it asks for it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -fno-lto")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(ZLIB_USE_STATIC_LIBS ON)
