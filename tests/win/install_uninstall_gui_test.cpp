@@ -153,8 +153,15 @@ TEST(InstallUninstall, LeavesThePrefixAsItWasApartFromTheNamedChanges) {
       {SpecialFolder(CSIDL_APPDATA) + "\\Microsoft\\Internet Explorer\\",
        "the Quick Launch folder, made for the shortcut, is the user's and stays"},
   };
+  const char* const kSharedShell = "the all-files menu key, made for the entry where the prefix had none, is shared and stays";
   const std::vector<AllowedChange> allowedKeys = {
       {"hkey_current_user\\software\\wine", "Wine's own per-user settings"},
+      {"hkey_classes_root\\*\\shell", kSharedShell, true},
+      {"hkey_local_machine\\software\\classes\\*\\shell", kSharedShell, true},
+      {"hkey_local_machine\\software\\microsoft\\windows nt\\currentversion\\networkcards", "Wine lists the host's network cards"},
+      {"hkey_local_machine\\software\\wow6432node\\microsoft\\windows nt\\currentversion\\networkcards", "the same, 32-bit view"},
+      {"hkey_local_machine\\system\\currentcontrolset\\control\\deviceclasses", "Wine's device manager records its devices"},
+      {"hkey_local_machine\\system\\currentcontrolset\\control\\servicecurrent", "Wine counts the services it starts"},
   };
   const SnapshotDifference left = Compare(before, after, allowedPaths, allowedKeys);
   EXPECT_TRUE(left.empty()) << Describe(left);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <memory>
 #include <type_traits>
 
 #include "support/temp_dir.h"
@@ -17,7 +18,8 @@ std::string Lower(std::string text) {
   return text;
 }
 
-void WalkFolder(const std::string& folder, std::set<std::string>& paths) {
+// Every path below folder except those below skipped (the snapshot's own scratch folder).
+void WalkFolder(const std::string& folder, const std::string& skipped, std::set<std::string>& paths) {
   WIN32_FIND_DATAA found;
   const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return;
@@ -26,9 +28,11 @@ void WalkFolder(const std::string& folder, std::set<std::string>& paths) {
     if (name == "." || name == "..") continue;
     const bool isFolder = found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
     const std::string path = folder + name + (isFolder ? "\\" : "");
-    paths.insert(Lower(path));
+    const std::string lowered = Lower(path);
+    if (lowered.rfind(skipped, 0) == 0) continue;
+    paths.insert(lowered);
     // Wine links the profile's shell folders to the host's home: not the prefix's own files.
-    if (isFolder && !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) WalkFolder(path, paths);
+    if (isFolder && !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) WalkFolder(path, skipped, paths);
   } while (FindNextFileA(search, &found));
   FindClose(search);
 }
@@ -49,7 +53,10 @@ std::string Utf8FromUtf16(const std::string& bytes) {
 
 bool Allowed(const std::string& item, const std::vector<AllowedChange>& allowed) {
   return std::any_of(allowed.begin(), allowed.end(),
-                     [&](const AllowedChange& change) { return item.rfind(Lower(change.prefix), 0) == 0; });
+                     [&](const AllowedChange& change) {
+                       const std::string prefix = Lower(change.prefix);
+                       return change.whole ? item == prefix : item.rfind(prefix, 0) == 0;
+                     });
 }
 
 template <typename Set>
@@ -103,14 +110,20 @@ PrefixSnapshot TakeSnapshot(const std::vector<std::string>& fileRoots, const std
                             const std::string& scratchFolder) {
   PrefixSnapshot snapshot;
   snapshot.complete = true;
-  for (const std::string& root : fileRoots) WalkFolder(root, snapshot.paths);
   char system[MAX_PATH];
   GetSystemDirectoryA(system, MAX_PATH);
-  for (const std::string& root : registryRoots) {
-    const std::string file = scratchFolder + root + ".reg";
-    gui::Program reg(std::string(system) + "\\reg.exe", {"export " + root + " \"" + file + "\" /y", {}});
-    const std::optional<DWORD> code = reg.WaitForExit();
-    const std::string bytes = code == 0u ? ReadAll(file) : "";
+  // Exporting a whole root takes seconds (HKLM about five here), so the exports run side by
+  // side while the files are walked.
+  std::vector<std::unique_ptr<gui::Program>> exports;
+  for (const std::string& root : registryRoots)
+    exports.push_back(std::make_unique<gui::Program>(
+        std::string(system) + "\\reg.exe",
+        gui::LaunchOptions{"export " + root + " \"" + scratchFolder + root + ".reg\" /y", {}}));
+  for (const std::string& root : fileRoots) WalkFolder(root, Lower(scratchFolder), snapshot.paths);
+  constexpr DWORD kExportWaitMs = 60000;
+  for (std::size_t i = 0; i < registryRoots.size(); ++i) {
+    const std::string file = scratchFolder + registryRoots[i] + ".reg";
+    const std::string bytes = exports[i]->WaitForExit(kExportWaitMs) == 0u ? ReadAll(file) : "";
     if (bytes.empty()) snapshot.complete = false;
     for (auto& [key, values] : ParseRegExport(bytes)) snapshot.registry[key].insert(values.begin(), values.end());
     DeleteFileA(file.c_str());

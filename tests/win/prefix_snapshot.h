@@ -16,16 +16,18 @@ struct PrefixSnapshot {
   bool complete = false;                                     // every export ran and was read
 };
 
-// Walks the file roots (without following reparse points) and exports the registry roots
-// ("HKCR", "HKCU", "HKLM") through reg.exe into scratchFolder.
+// Walks the file roots (without following reparse points, and leaving scratchFolder out) and
+// exports the registry roots ("HKCR", "HKCU", "HKLM") through reg.exe into scratchFolder.
 PrefixSnapshot TakeSnapshot(const std::vector<std::string>& fileRoots, const std::vector<std::string>& registryRoots,
                             const std::string& scratchFolder);
 
 // Differences that are expected, each with the reason it is allowed: a path or key is allowed
-// when it starts with one of the prefixes (compared in lower case).
+// when it starts with the prefix, or with `whole` when it is the prefix itself (compared in
+// lower case).
 struct AllowedChange {
   std::string prefix;
   std::string reason;
+  bool whole = false;
 };
 
 struct SnapshotDifference {
